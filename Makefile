@@ -1,0 +1,37 @@
+# make run   installs what is missing, builds and opens the calculator
+# make test  installs what is missing, builds and runs every test headless
+# make sanitize  the tests again, built with AddressSanitizer and UBSan
+
+BUILD := build
+SANITIZE_BUILD := build-sanitize
+JOBS := 2
+# CI turns every warning into an error.
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
+
+.PHONY: run test sanitize deps build clean
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		echo "No display to open the window on; start it under a virtual one: xvfb-run -a $(BUILD)/velnorix"; \
+	else \
+		$(BUILD)/velnorix; \
+	fi
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure
+
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_FLAGS) -DVELNORIX_SANITIZE=ON >/dev/null
+	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --test-dir $(SANITIZE_BUILD) --output-on-failure
+
+clean:
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

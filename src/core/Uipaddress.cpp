@@ -1,0 +1,154 @@
+#include "Uipaddress.h"
+
+#include <cctype>
+
+namespace velnorix {
+
+namespace {
+
+// Reads a number from the start of one part as "%d" would: white space, an
+// optional sign, decimal digits. The number is kept modulo 2^32, which is
+// enough since only its low eight bits are stored, and cannot overflow.
+bool ReadPartNumber(std::string_view part, std::uint32_t &value)
+{
+    std::size_t i = 0;
+    while (i < part.size() && std::isspace(static_cast<unsigned char>(part[i])))
+        ++i;
+    bool negative = false;
+    if (i < part.size() && (part[i] == '+' || part[i] == '-'))
+        negative = part[i++] == '-';
+    if (i == part.size() || !std::isdigit(static_cast<unsigned char>(part[i])))
+        return false;
+    std::uint32_t number = 0;
+    for (; i < part.size() && std::isdigit(static_cast<unsigned char>(part[i])); ++i)
+        number = number * 10 + static_cast<std::uint32_t>(part[i] - '0');
+    value = negative ? 0u - number : number;
+    return true;
+}
+
+} // namespace
+
+TIPAddress::TIPAddress()
+{
+    Reset();
+}
+
+void TIPAddress::Reset()
+{
+    AddrBytes = MaskBytes = GateBytes = NetBytes = OctetArray{};
+    IPSegCount = 0;
+    AddrKind.clear();
+}
+
+int TIPAddress::SetAddress(std::string_view text)
+{
+    return TextToBytes(text, AddrBytes) < 0 ? -1 : 0;
+}
+
+int TIPAddress::SetMask(std::string_view text)
+{
+    return TextToBytes(text, MaskBytes) < 0 ? -1 : 0;
+}
+
+int TIPAddress::SetGate(std::string_view text)
+{
+    return TextToBytes(text, GateBytes) < 0 ? -1 : 0;
+}
+
+// The text is cut into parts at every "."; a final "." opens no further part.
+// A part without a number at its start repeats the previous part's number (0
+// for the first part), a number is stored as its low eight bits, parts beyond
+// the fourth are ignored, and octets the text does not reach keep their value.
+int TIPAddress::TextToBytes(std::string_view text, OctetArray &bytes)
+{
+    if (text.empty())
+        return -1;
+    std::uint32_t value = 0;
+    int index = 3;
+    std::size_t begin = 0;
+    while (begin < text.size() && index >= 0) {
+        const std::size_t dot = text.find('.', begin);
+        const std::size_t end = dot == std::string_view::npos ? text.size() : dot;
+        ReadPartNumber(text.substr(begin, end - begin), value);
+        bytes[index--] = static_cast<std::uint8_t>(value);
+        if (dot == std::string_view::npos)
+            break;
+        begin = dot + 1;
+    }
+    return 0;
+}
+
+std::string DottedText(const OctetArray &bytes)
+{
+    std::string text;
+    for (int index = 3; index >= 0; --index) {
+        text += std::to_string(bytes[index]);
+        if (index > 0)
+            text += '.';
+    }
+    return text;
+}
+
+std::string TIPAddress::GetAddressText() const
+{
+    return DottedText(AddrBytes);
+}
+
+std::string TIPAddress::GetMaskText() const
+{
+    return DottedText(MaskBytes);
+}
+
+std::string TIPAddress::GetGateText() const
+{
+    return DottedText(GateBytes);
+}
+
+std::string TIPAddress::GetNetText() const
+{
+    return DottedText(NetBytes);
+}
+
+int TIPAddress::ComputeNet()
+{
+    for (int i = 0; i < 4; ++i)
+        NetBytes[i] = AddrBytes[i] & MaskBytes[i];
+    return 0;
+}
+
+std::string TIPAddress::GetBroadcastText()
+{
+    ComputeNet();
+    OctetArray broadcast;
+    for (int i = 0; i < 4; ++i)
+        broadcast[i] = NetBytes[i] | static_cast<std::uint8_t>(~MaskBytes[i]);
+    return DottedText(broadcast);
+}
+
+std::string TIPAddress::GetKind(std::uint8_t firstOctet)
+{
+    if (firstOctet < 128)
+        return "A";
+    if (firstOctet < 192)
+        return "B";
+    if (firstOctet < 224)
+        return "C";
+    if (firstOctet < 240)
+        return "D";
+    if (firstOctet < 248)
+        return "E";
+    return std::string(NoAddressKind);
+}
+
+std::string TIPAddress::GetDefaultMask(std::string_view kind)
+{
+    if (kind == "A")
+        return "255.0.0.0";
+    if (kind == "B")
+        return "255.255.0.0";
+    if (kind == "C")
+        return "255.255.255.0";
+    return {};
+}
+
+} // namespace velnorix

@@ -1,0 +1,196 @@
+#include "UMain.h"
+
+#include "ui_UMain.h"
+
+#include "conversion.h"
+#include "designfont.h"
+#include "exceptions.h"
+#include "reportpanel.h"
+#include "reports.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace velnorix {
+
+namespace {
+
+// The captions of the seven field labels, then the seven buttons, in the
+// order they are put on. The captions stored in the layout never show.
+struct LabelCaption {
+    QLabel *Ui::TFrmMain::*label;
+    const char *chinese;
+    const char *english;
+};
+struct ButtonCaption {
+    QPushButton *Ui::TFrmMain::*button;
+    const char *chinese;
+    const char *english;
+};
+
+constexpr LabelCaption LabelCaptions[] = {
+    {&Ui::TFrmMain::LblNetAddr, "网络地址", "Net IP Addr"},
+    {&Ui::TFrmMain::LblMask, "掩码", "Mask"},
+    {&Ui::TFrmMain::LblGate, "网关地址", "Gate IP Addr"},
+    {&Ui::TFrmMain::LblCount, "网络地址分段数", "Net IP Segment Count"},
+    {&Ui::TFrmMain::LblHignBegin, "从高位全1开始的位数", "From HignBit All 1 Count"},
+    {&Ui::TFrmMain::LblSubBegin, "子网开始的地址", "Subnet begin Address"},
+    {&Ui::TFrmMain::LblCompterCount, "网段中需包含的计算机数", "Subnet Computers Count"},
+};
+
+constexpr ButtonCaption ButtonCaptions[] = {
+    {&Ui::TFrmMain::BtnCalcLanAdr, "计算网络地址", "Compute Net Addr"},
+    {&Ui::TFrmMain::BtnComputeSubNet, "计算网络分段后的子网", "Compute SubNet"},
+    {&Ui::TFrmMain::BtnComputeMask, "计算掩码", "Compute Mask"},
+    {&Ui::TFrmMain::BtnCalcBroadAddr, "得到广播地址", "Compute Broadcast Addr"},
+    {&Ui::TFrmMain::BtnSave, "保存到文本文件", "Save To Text File"},
+    {&Ui::TFrmMain::BtnLoad, "打开文本文件", "Load From Text File"},
+    {&Ui::TFrmMain::BtnPrint, "打印", "Print"},
+};
+
+// The status bar's second panel: one notice in both languages.
+constexpr char StatusNotice[] = "IPv4 网络地址计算 · IPv4 network address calculator";
+
+std::unique_ptr<Ui::TFrmMain> BuildLayout(QMainWindow *window)
+{
+    auto ui = std::make_unique<Ui::TFrmMain>();
+    ui->setupUi(window);
+    return ui;
+}
+
+std::string ExecutablePath()
+{
+    return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+}
+
+std::string Text(const QLineEdit *edit)
+{
+    return edit->text().toStdString();
+}
+
+QLabel *StatusPanel(const char *name, const QString &text)
+{
+    auto *panel = new QLabel(text);
+    panel->setObjectName(QString::fromLatin1(name));
+    return panel;
+}
+
+} // namespace
+
+TFrmMain::TFrmMain(QWidget *parent)
+    : QMainWindow(parent), ui(BuildLayout(this)), IniDatas(ExecutablePath())
+{
+    // What Designer cannot store: a named separator, pixel-sized fonts, the
+    // status bar's two panels and a frame without a maximise button.
+    ui->N1->setSeparator(true);
+    ui->ClientArea->setFont(DesignFont(15));
+
+    QLabel *ready = StatusPanel("StatusPanel1", QStringLiteral("就绪"));
+    ready->setFixedWidth(150);
+    ui->StatusBar1->addWidget(ready);
+    ui->StatusBar1->addWidget(StatusPanel("StatusPanel2", QString::fromUtf8(StatusNotice)), 1);
+
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+}
+
+TFrmMain::~TFrmMain() = default;
+
+void TFrmMain::showEvent(QShowEvent *event)
+{
+    // Only the show the program asks for, not a restore from the task bar.
+    if (!event->spontaneous())
+        Guarded([this] { FormShow(); });
+    QMainWindow::showEvent(event);
+}
+
+void TFrmMain::FormShow()
+{
+    SetInterface(IniDatas.bChinese);
+}
+
+void TFrmMain::SetChineseInterface()
+{
+    SetInterface(true);
+}
+
+void TFrmMain::SetEnglishInterface()
+{
+    SetInterface(false);
+}
+
+void TFrmMain::SetInterface(bool chinese)
+{
+    for (const auto &caption : LabelCaptions) {
+        QLabel *label = ui.get()->*caption.label;
+        label->setText(QString::fromUtf8(chinese ? caption.chinese : caption.english));
+        label->adjustSize(); // labels fit their caption, as the English ones are longer
+    }
+    for (const auto &caption : ButtonCaptions)
+        (ui.get()->*caption.button)->setText(QString::fromUtf8(chinese ? caption.chinese : caption.english));
+}
+
+void TFrmMain::ReadInputs()
+{
+    IPAddress.SetAddress(Text(ui->EditNetAddress));
+    IPAddress.SetMask(Text(ui->EditMask));
+    IPAddress.SetGate(Text(ui->EditGate));
+    IPAddress.IPSegCount = StrToInt(Text(ui->EditIPSegCount));
+}
+
+void TFrmMain::BtnCalcLanAdrClick()
+{
+    Guarded([this] {
+        ReadInputs();
+        IPAddress.ComputeNet();
+        if (ui->ChkAutoClear->isChecked())
+            MemoClear(ui->Memo);
+        ShowLanAdrReport();
+    });
+}
+
+void TFrmMain::ShowLanAdrReport()
+{
+    IPAddress.AddrKind = TIPAddress::GetKind(IPAddress.AddrBytes[3]);
+    MemoAdd(ui->Memo, LanAdrReport(IPAddress, IniDatas.bChinese));
+}
+
+// Runs each time the Set menu opens, so its ticks always show the language in force.
+void TFrmMain::MnuSetClick()
+{
+    Guarded([this] {
+        ui->MnuChinese->setChecked(IniDatas.bChinese);
+        ui->MnuEnglish->setChecked(!IniDatas.bChinese);
+    });
+}
+
+void TFrmMain::MnuEnglishClick()
+{
+    Guarded([this] {
+        IniDatas.bChinese = false;
+        SetEnglishInterface();
+    });
+}
+
+void TFrmMain::MnuChineseClick()
+{
+    Guarded([this] {
+        IniDatas.bChinese = true;
+        SetChineseInterface();
+    });
+}
+
+void TFrmMain::MnuExitClick()
+{
+    Guarded([this] { close(); });
+}
+
+} // namespace velnorix

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "Uinidatas.h"
+#include "Uipaddress.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace Ui {
+class TFrmMain;
+}
+
+namespace velnorix {
+
+// The calculator's main window. The layout, with every field, button and menu
+// item, lives in UMain.ui, which also binds the handlers below by name. The
+// handlers read the fields, let the core compute and build the report text,
+// and append it to the report panel. Settings are read when the window is
+// built and written when it is destroyed.
+class TFrmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TFrmMain(QWidget *parent = nullptr);
+    ~TFrmMain() override;
+
+    void SetChineseInterface();
+    void SetEnglishInterface();
+
+private slots:
+    void BtnCalcLanAdrClick();
+    void MnuSetClick();
+    void MnuEnglishClick();
+    void MnuChineseClick();
+    void MnuExitClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // In this order: the layout is built first, then the settings are read,
+    // then the address record starts at zero; destruction runs backwards, so
+    // the settings file is written while the window still exists.
+    std::unique_ptr<Ui::TFrmMain> ui;
+    TIniDatas IniDatas;
+    TIPAddress IPAddress;
+
+    void FormShow();
+    void ReadInputs();
+    void ShowLanAdrReport();
+    void SetInterface(bool chinese);
+};
+
+} // namespace velnorix

@@ -1,0 +1,66 @@
+#include "fileio.h"
+
+#include "tempfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace velnorix;
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(ReadWholeFile, GivesTheBytesOfARegularFileOnly)
+{
+    TempFolder folder;
+    const std::string bytes("a\0b\r\n\xff", 6);
+    WriteBytes(folder / "f", bytes);
+    EXPECT_EQ(ReadWholeFile(folder / "f"), bytes);
+    EXPECT_EQ(ReadWholeFile(folder / "missing"), std::nullopt);
+    EXPECT_EQ(ReadWholeFile(folder.path().string()), std::nullopt);
+}
+
+TEST(WriteFileAtomically, CreatesOrReplacesTheFileAndLeavesNothingElse)
+{
+    TempFolder folder;
+    EXPECT_EQ(WriteFileAtomically(folder / "f", "first"), WriteResult::Written);
+    EXPECT_EQ(WriteFileAtomically(folder / "f", "second"), WriteResult::Written);
+    EXPECT_EQ(ReadBytes(folder / "f"), "second");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
+TEST(WriteFileAtomically, KeepsThePermissionBitsOfTheFileItReplaces)
+{
+    TempFolder folder;
+    WriteBytes(folder / "f", "old");
+    chmod((folder / "f").c_str(), 0640);
+    ASSERT_EQ(WriteFileAtomically(folder / "f", "new"), WriteResult::Written);
+    struct stat info;
+    stat((folder / "f").c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST(WriteFileAtomically, ReplacesTheFileALinkNamesAndKeepsTheLink)
+{
+    TempFolder folder;
+    fs::create_directory(folder / "real");
+    WriteBytes(folder / "real/f", "old");
+    fs::create_symlink("real/f", folder / "link");
+    ASSERT_EQ(WriteFileAtomically(folder / "link", "new"), WriteResult::Written);
+    EXPECT_TRUE(fs::is_symlink(folder / "link"));
+    EXPECT_EQ(ReadBytes(folder / "real/f"), "new");
+}
+
+TEST(WriteFileAtomically, FailsWithoutTouchingWhatIsThere)
+{
+    TempFolder folder;
+    EXPECT_EQ(WriteFileAtomically(folder / "missing/f", "x"), WriteResult::CannotCreate);
+    fs::create_directory(folder / "dir");
+    WriteBytes(folder / "dir/inside", "kept");
+    EXPECT_EQ(WriteFileAtomically(folder / "dir", "x"), WriteResult::CannotCreate);
+    EXPECT_EQ(ReadBytes(folder / "dir/inside"), "kept");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
+} // namespace

@@ -1,0 +1,52 @@
+#include "panelappend.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace velnorix;
+
+namespace {
+
+// What the panel holds after the appends, starting from its text.
+std::string Panel(std::string text, const std::vector<std::string_view> &reports)
+{
+    PanelAppender appender(!text.empty() && text.back() != '\n');
+    for (const auto report : reports)
+        appender.Add(report);
+    return text + appender.Text();
+}
+
+TEST(PanelAppender, AReportEndingInALineBreakIsFollowedByAnEmptyLine)
+{
+    EXPECT_EQ(Panel("", {"a\r\nb\r\n"}), "a\nb\n\n");
+}
+
+TEST(PanelAppender, TwoReportsStandSeparatedByOneEmptyLine)
+{
+    EXPECT_EQ(Panel("就绪\n", {"a\r\n", "b\r\n"}), "就绪\na\n\nb\n\n");
+}
+
+TEST(PanelAppender, TextWithoutABreakAtTheEndGetsTheBreakBeforeTheReport)
+{
+    EXPECT_EQ(Panel("typed", {"a\r\nb\r\n"}), "typed\na\nb\n");
+    EXPECT_EQ(Panel("typed", {"a", "b"}), "typed\na\nb");
+}
+
+TEST(PanelAppender, OneLineReportsEachTakeALine)
+{
+    EXPECT_EQ(Panel("", {"1", "2", "\r\n3"}), "1\n2\n\n3\n");
+}
+
+TEST(PanelAppender, LoneCarriageReturnsAndLineFeedsBreakLinesToo)
+{
+    EXPECT_EQ(Panel("", {"a\rb\nc"}), "a\nb\nc\n");
+}
+
+TEST(PanelAppender, AnEmptyReportAddsAnEmptyLine)
+{
+    EXPECT_EQ(Panel("", {""}), "\n");
+    EXPECT_EQ(Panel("x", {""}), "x\n");
+}
+
+} // namespace
