@@ -3,6 +3,7 @@
 #include "exceptions.h"
 
 #include <QMessageBox>
+#include <QPointer>
 
 namespace velnorix {
 
@@ -30,8 +31,14 @@ void TApplication::Run()
 
 void TApplication::ShowException(const std::string &message) const
 {
-    QMessageBox box(QMessageBox::Critical, Title, QString::fromStdString(ExceptionBoxText(message)), QMessageBox::Ok);
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::Critical, Title, QString::fromStdString(ExceptionBoxText(message)), QMessageBox::Ok,
+                    active);
     box.exec();
+    // Hand the keyboard back to the window the error interrupted, also where
+    // no window manager does it (a bare X server).
+    if (active)
+        active->activateWindow();
 }
 
 } // namespace velnorix
