@@ -165,6 +165,16 @@ private slots:
         QCOMPARE(visited, (QStringList{"EditGate", "EditMask", "Memo"}));
     }
 
+    void fieldsTakeTextOfAnyLength()
+    {
+        const QString address = QStringLiteral("10.1.1.") + QString(100000, QLatin1Char('7'));
+        Shown();
+        Type("EditNetAddress", address);
+        QCOMPARE(Child<QLineEdit>(*window, "EditNetAddress")->text(), address);
+        Click("BtnCalcLanAdr"); // 77...7 with 100000 digits is 113 modulo 256
+        QVERIFY(Panel().startsWith(QStringLiteral("IP地址:10.1.1.113\n")));
+    }
+
     void networkReportFollowsTheLanguage_data()
     {
         QTest::addColumn<QByteArray>("ini");
