@@ -21,18 +21,16 @@ namespace {
 
 // The captions of the seven field labels, then the seven buttons, in the
 // order they are put on. The captions stored in the layout never show.
-struct LabelCaption {
-    QLabel *Ui::TFrmMain::*label;
+template <class Component>
+struct Caption {
+    Component *Ui::TFrmMain::*component;
     const char *chinese;
     const char *english;
-};
-struct ButtonCaption {
-    QPushButton *Ui::TFrmMain::*button;
-    const char *chinese;
-    const char *english;
+
+    QString Text(bool inChinese) const { return QString::fromUtf8(inChinese ? chinese : english); }
 };
 
-constexpr LabelCaption LabelCaptions[] = {
+constexpr Caption<QLabel> LabelCaptions[] = {
     {&Ui::TFrmMain::LblNetAddr, "网络地址", "Net IP Addr"},
     {&Ui::TFrmMain::LblMask, "掩码", "Mask"},
     {&Ui::TFrmMain::LblGate, "网关地址", "Gate IP Addr"},
@@ -42,7 +40,7 @@ constexpr LabelCaption LabelCaptions[] = {
     {&Ui::TFrmMain::LblCompterCount, "网段中需包含的计算机数", "Subnet Computers Count"},
 };
 
-constexpr ButtonCaption ButtonCaptions[] = {
+constexpr Caption<QPushButton> ButtonCaptions[] = {
     {&Ui::TFrmMain::BtnCalcLanAdr, "计算网络地址", "Compute Net Addr"},
     {&Ui::TFrmMain::BtnComputeSubNet, "计算网络分段后的子网", "Compute SubNet"},
     {&Ui::TFrmMain::BtnComputeMask, "计算掩码", "Compute Mask"},
@@ -130,12 +128,12 @@ void TFrmMain::SetEnglishInterface()
 void TFrmMain::SetInterface(bool chinese)
 {
     for (const auto &caption : LabelCaptions) {
-        QLabel *label = ui.get()->*caption.label;
-        label->setText(QString::fromUtf8(chinese ? caption.chinese : caption.english));
+        QLabel *label = ui.get()->*caption.component;
+        label->setText(caption.Text(chinese));
         label->adjustSize(); // labels fit their caption, as the English ones are longer
     }
     for (const auto &caption : ButtonCaptions)
-        (ui.get()->*caption.button)->setText(QString::fromUtf8(chinese ? caption.chinese : caption.english));
+        (ui.get()->*caption.component)->setText(caption.Text(chinese));
 }
 
 void TFrmMain::ReadInputs()
