@@ -3,7 +3,6 @@
 #include "ui_UMain.h"
 
 #include "conversion.h"
-#include "designfont.h"
 #include "exceptions.h"
 #include "reportpanel.h"
 #include "reports.h"
@@ -82,10 +81,9 @@ QLabel *StatusPanel(const char *name, const QString &text)
 TFrmMain::TFrmMain(QWidget *parent)
     : QMainWindow(parent), ui(BuildLayout(this)), IniDatas(ExecutablePath())
 {
-    // What Designer cannot store: a named separator, pixel-sized fonts, the
-    // status bar's two panels and a frame without a maximise button.
+    // What Designer cannot store: a named separator, the status bar's two
+    // panels and a frame without a maximise button.
     ui->N1->setSeparator(true);
-    ui->ClientArea->setFont(DesignFont(15));
 
     QLabel *ready = StatusPanel("StatusPanel1", QStringLiteral("就绪"));
     ready->setFixedWidth(150);

@@ -18,6 +18,11 @@ namespace velnorix {
 // handlers read the fields, let the core compute and build the report text,
 // and append it to the report panel. Settings are read when the window is
 // built and written when it is destroyed.
+//
+// The layout is placed in pixels, so its font is asked for in pixels too (the
+// style sheet of ClientArea): the Chinese system font first, then
+// simplified-Chinese CJK fonts, so that Han characters never fall back to
+// Japanese glyph forms. The menu and status bars keep the system font.
 class TFrmMain : public QMainWindow {
     Q_OBJECT
 

@@ -127,6 +127,8 @@ private slots:
         QCOMPARE(w.size(), w.maximumSize());
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
 
+        QCOMPARE(Child<QLabel>(w, "LblNetAddr")->font().pixelSize(), 15);
+        QCOMPARE(Child<QPlainTextEdit>(w, "Memo")->font().pixelSize(), 15);
         QCOMPARE(Panel(), QStringLiteral("就绪\n"));
         QVERIFY(Child<QCheckBox>(w, "ChkAutoClear")->isChecked());
         QCOMPARE(Child<QLabel>(w, "StatusPanel1")->text(), QStringLiteral("就绪"));
