@@ -5,6 +5,7 @@
 BUILD := build
 SANITIZE_BUILD := build-sanitize
 JOBS := 2
+MAKEFLAGS += --no-print-directory
 # CI turns every warning into an error.
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
 
@@ -19,7 +20,7 @@ build: deps
 
 run: build
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-		echo "No display to open the window on; start it under a virtual one: xvfb-run -a $(BUILD)/velnorix"; \
+		echo "No display to open the window on; run it on a virtual one: xvfb-run -a $(BUILD)/velnorix (Debian package xvfb)"; \
 	else \
 		$(BUILD)/velnorix; \
 	fi
