@@ -1,5 +1,7 @@
 #include "fileio.h"
 
+#include "paths.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -30,24 +32,16 @@ private:
     int fd;
 };
 
-std::string DirectoryOf(const std::string &path)
-{
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // The file a chain of symbolic links ends at (which need not exist yet).
 std::string FollowLinks(std::string path)
 {
     for (int hops = 0; hops < 40; ++hops) {
         char target[PATH_MAX];
         const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
-        if (length < 0 || length == sizeof target)
+        if (length < 0 || static_cast<std::size_t>(length) == sizeof target)
             break;
         std::string next(target, static_cast<std::size_t>(length));
-        path = next.starts_with('/') ? next : DirectoryOf(path) + '/' + next;
+        path = next.starts_with('/') ? next : ExtractFilePath(path) + next;
     }
     return path;
 }
@@ -84,6 +78,7 @@ std::optional<std::string> ReadWholeFile(const std::string &path)
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
     std::string content;
+    content.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
