@@ -1,32 +1,8 @@
 #include "Uipaddress.h"
 
-#include <cctype>
+#include "conversion.h"
 
 namespace velnorix {
-
-namespace {
-
-// Reads a number from the start of one part as "%d" would: white space, an
-// optional sign, decimal digits. The number is kept modulo 2^32, which is
-// enough since only its low eight bits are stored, and cannot overflow.
-bool ReadPartNumber(std::string_view part, std::uint32_t &value)
-{
-    std::size_t i = 0;
-    while (i < part.size() && std::isspace(static_cast<unsigned char>(part[i])))
-        ++i;
-    bool negative = false;
-    if (i < part.size() && (part[i] == '+' || part[i] == '-'))
-        negative = part[i++] == '-';
-    if (i == part.size() || !std::isdigit(static_cast<unsigned char>(part[i])))
-        return false;
-    std::uint32_t number = 0;
-    for (; i < part.size() && std::isdigit(static_cast<unsigned char>(part[i])); ++i)
-        number = number * 10 + static_cast<std::uint32_t>(part[i] - '0');
-    value = negative ? 0u - number : number;
-    return true;
-}
-
-} // namespace
 
 TIPAddress::TIPAddress()
 {
@@ -69,7 +45,7 @@ int TIPAddress::TextToBytes(std::string_view text, OctetArray &bytes)
     while (begin < text.size() && index >= 0) {
         const std::size_t dot = text.find('.', begin);
         const std::size_t end = dot == std::string_view::npos ? text.size() : dot;
-        ReadPartNumber(text.substr(begin, end - begin), value);
+        ScanDecimal(text.substr(begin, end - begin), value);
         bytes[index--] = static_cast<std::uint8_t>(value);
         if (dot == std::string_view::npos)
             break;
@@ -78,14 +54,24 @@ int TIPAddress::TextToBytes(std::string_view text, OctetArray &bytes)
     return 0;
 }
 
+std::uint32_t AddressNumber(const OctetArray &bytes)
+{
+    return std::uint32_t{bytes[3]} << 24 | std::uint32_t{bytes[2]} << 16 | std::uint32_t{bytes[1]} << 8 | bytes[0];
+}
+
+void AppendDotted(std::string &text, std::uint32_t address)
+{
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        AppendDecimal(text, (address >> shift) & 0xFF);
+        if (shift > 0)
+            text += '.';
+    }
+}
+
 std::string DottedText(const OctetArray &bytes)
 {
     std::string text;
-    for (int index = 3; index >= 0; --index) {
-        text += std::to_string(bytes[index]);
-        if (index > 0)
-            text += '.';
-    }
+    AppendDotted(text, AddressNumber(bytes));
     return text;
 }
 

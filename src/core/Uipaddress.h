@@ -54,6 +54,13 @@ public:
     static std::string GetDefaultMask(std::string_view kind);
 };
 
+// The octets as one 32-bit number, the first octet most significant: the form
+// in which address arithmetic carries from one octet into the next.
+std::uint32_t AddressNumber(const OctetArray &bytes);
+
+// Appends "%d.%d.%d.%d" of a 32-bit address, most significant octet first.
+void AppendDotted(std::string &text, std::uint32_t address);
+
 // "%d.%d.%d.%d" of indices 3, 2, 1, 0.
 std::string DottedText(const OctetArray &bytes);
 

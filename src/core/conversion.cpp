@@ -2,6 +2,8 @@
 
 #include "exceptions.h"
 
+#include <cctype>
+#include <charconv>
 #include <string>
 
 namespace velnorix {
@@ -65,6 +67,31 @@ std::int32_t StrToInt(std::string_view text)
     if (const auto value = TryStrToInt(text))
         return *value;
     throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
+}
+
+std::size_t ScanDecimal(std::string_view text, std::uint32_t &value)
+{
+    const auto isDigit = [&text](std::size_t i) { return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); };
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+        ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    if (!isDigit(i))
+        return 0;
+    std::uint32_t number = 0;
+    for (; isDigit(i); ++i)
+        number = number * 10 + static_cast<std::uint32_t>(text[i] - '0');
+    value = negative ? 0u - number : number;
+    return i;
+}
+
+void AppendDecimal(std::string &text, std::int64_t number)
+{
+    char digits[20];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    text.append(digits, end);
 }
 
 } // namespace velnorix

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace velnorix {
@@ -15,5 +16,14 @@ std::optional<std::int32_t> TryStrToInt(std::string_view text);
 // As TryStrToInt, raising EConvertError "'<text>' is not a valid integer value"
 // for text that is not a number.
 std::int32_t StrToInt(std::string_view text);
+
+// Reads a number from the start of text as C's "%d" scan does: white space, an
+// optional sign, decimal digits. The value is kept modulo 2^32, so no digit
+// string overflows; callers keep the low bits they need. Returns how many
+// characters the number took, 0 when text does not start with one.
+std::size_t ScanDecimal(std::string_view text, std::uint32_t &value);
+
+// Appends a number in signed decimal, without leading zeros or separators.
+void AppendDecimal(std::string &text, std::int64_t number);
 
 } // namespace velnorix

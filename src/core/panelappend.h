@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,16 +14,29 @@ namespace velnorix {
 // goes before the appended text instead, and none after it.
 class PanelAppender {
 public:
+    // Receives the text in pieces of about SpillSize bytes, so that a long
+    // report can be streamed instead of held whole.
+    using Spill = std::function<void(std::string_view piece)>;
+    static constexpr std::size_t SpillSize = 64 * 1024;
+
     // lastLineHasText: whether the panel's text ends in a line with text.
-    explicit PanelAppender(bool lastLineHasText) : lastLineHasText(lastLineHasText) {}
+    // Without a spill, everything added stays in Text().
+    explicit PanelAppender(bool lastLineHasText, Spill spill = {})
+        : lastLineHasText(lastLineHasText), spill(std::move(spill))
+    {
+    }
 
     void Add(std::string_view reportText);
 
-    // Everything added so far, to insert at the end of the panel in one go.
+    // What has been added and not yet spilt, to insert at the end of the panel.
     const std::string &Text() const { return text; }
+
+    // Hands what is left to the spill.
+    void Flush();
 
 private:
     bool lastLineHasText;
+    Spill spill;
     std::string text;
 };
 

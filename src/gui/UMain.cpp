@@ -147,16 +147,50 @@ void TFrmMain::BtnCalcLanAdrClick()
     Guarded([this] {
         ReadInputs();
         IPAddress.ComputeNet();
-        if (ui->ChkAutoClear->isChecked())
-            MemoClear(ui->Memo);
+        ClearIfAsked();
         ShowLanAdrReport();
     });
+}
+
+void TFrmMain::ClearIfAsked()
+{
+    if (ui->ChkAutoClear->isChecked())
+        MemoClear(ui->Memo);
 }
 
 void TFrmMain::ShowLanAdrReport()
 {
     IPAddress.AddrKind = TIPAddress::GetKind(IPAddress.AddrBytes[3]);
     MemoAdd(ui->Memo, LanAdrReport(IPAddress, IniDatas.bChinese));
+}
+
+void TFrmMain::BtnCalcBroadAddrClick()
+{
+    Guarded([this] {
+        ReadInputs();
+        const std::string report = BroadcastReport(IPAddress);
+        ClearIfAsked();
+        MemoAdd(ui->Memo, report);
+    });
+}
+
+// The subnet and mask reports always replace the panel's text, but only once
+// their input has been read and accepted: a refused input leaves it as it was.
+void TFrmMain::BtnComputeSubNetClick()
+{
+    Guarded([this] {
+        const SubnetDivision division =
+            SubnetDivision::FromFields(Text(ui->EditIPSegCount), Text(ui->EditBeginNum), Text(ui->EditBegIp));
+        MemoReplace(ui->Memo, [&division](PanelAppender &panel) { SubnetReport(division, panel); });
+    });
+}
+
+void TFrmMain::BtnComputeMaskClick()
+{
+    Guarded([this] {
+        const ComputerMask computers = ComputerMask::FromField(Text(ui->EditNum));
+        MemoReplace(ui->Memo, [&computers](PanelAppender &panel) { MaskReport(computers, panel); });
+    });
 }
 
 // Runs each time the Set menu opens, so its ticks always show the language in force.

@@ -35,6 +35,9 @@ public:
 
 private slots:
     void BtnCalcLanAdrClick();
+    void BtnCalcBroadAddrClick();
+    void BtnComputeSubNetClick();
+    void BtnComputeMaskClick();
     void MnuSetClick();
     void MnuEnglishClick();
     void MnuChineseClick();
@@ -54,6 +57,7 @@ private:
     void FormShow();
     void ReadInputs();
     void ShowLanAdrReport();
+    void ClearIfAsked();
     void SetInterface(bool chinese);
 };
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace velnorix;
@@ -47,6 +48,25 @@ TEST(PanelAppender, AnEmptyReportAddsAnEmptyLine)
 {
     EXPECT_EQ(Panel("", {""}), "\n");
     EXPECT_EQ(Panel("x", {""}), "x\n");
+}
+
+TEST(PanelAppender, ASpillReceivesTheSameTextInPiecesOfBoundedSize)
+{
+    PanelAppender whole(true);
+    std::string spilt;
+    std::size_t largestPiece = 0;
+    PanelAppender streamed(true, [&](std::string_view piece) {
+        spilt += piece;
+        largestPiece = std::max(largestPiece, piece.size());
+    });
+    for (int line = 0; line < 20000; ++line)
+        for (PanelAppender *appender : {&whole, &streamed})
+            appender->Add(line % 3 ? "第1组网络广播地址:10.0.0.255" : "\r\n第1组有效网络开始地址:10.0.0.0");
+    streamed.Flush();
+
+    EXPECT_EQ(spilt, whole.Text());
+    EXPECT_TRUE(streamed.Text().empty());
+    EXPECT_LT(largestPiece, PanelAppender::SpillSize + 100);
 }
 
 } // namespace
