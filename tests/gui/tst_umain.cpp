@@ -217,22 +217,98 @@ private slots:
         QCOMPARE(Panel(), QStringLiteral("note\n") + ChineseReport);
     }
 
-    void badSegmentCountLeavesThePanelUnchanged_data()
+    void broadcastReportIsTheSameInBothLanguages_data()
     {
-        QTest::addColumn<QString>("count");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("letters") << QStringLiteral("abc");
-        QTest::newRow("fraction") << QStringLiteral("1.5");
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<bool>("clear");
+        QTest::addColumn<QString>("before");
+        QTest::newRow("Chinese, cleared") << QByteArray() << true << QString();
+        QTest::newRow("English, cleared") << QByteArray("[Setting]\nbChinese=0\n") << true << QString();
+        QTest::newRow("appended") << QByteArray() << false << QStringLiteral("就绪\n");
     }
 
-    void badSegmentCountLeavesThePanelUnchanged()
+    void broadcastReportIsTheSameInBothLanguages()
     {
+        QFETCH(QByteArray, ini);
+        QFETCH(bool, clear);
+        QFETCH(QString, before);
+        if (!ini.isEmpty())
+            WriteIni(ini);
+        Child<QCheckBox>(Shown(), "ChkAutoClear")->setChecked(clear);
+        Click("BtnCalcBroadAddr");
+        QCOMPARE(Panel(), before + QStringLiteral("广播地址:172.16.255.255\nBoardCast IP Addr:172.16.255.255\n\n"));
+    }
+
+    void subnetAndMaskReportsAlwaysClearAndStayChinese_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("subnet") << QByteArray("BtnComputeSubNet")
+                                << QStringLiteral("子网位数:0\n网络地址位：24\n网络位总数：24\n计算出的子网掩码：255.255.255.0\n"
+                                                  "每段IP数量(含广播地址):255\n\n第0组有效网络开始地址:172.64.3.0\n"
+                                                  "第0组网络有效结束地址:172.64.3.254\n第0组网络广播地址:172.64.3.255\n");
+        QTest::newRow("mask") << QByteArray("BtnComputeMask")
+                              << QStringLiteral("计算出可以容纳66台计算机联网的掩码值:255.255.255.128\n\n"
+                                                "在该计算中包含了两个保留地址（网络地址和广播地址）。\n"
+                                                "实际用户联网总计算机数为：64\n");
+    }
+
+    void subnetAndMaskReportsAlwaysClearAndStayChinese()
+    {
+        QFETCH(QByteArray, button);
+        QFETCH(QString, report);
+        TFrmMain &w = Shown();
+        Child<QAction>(w, "MnuEnglish")->trigger();
+        Child<QCheckBox>(w, "ChkAutoClear")->setChecked(false);
+        Child<QPlainTextEdit>(w, "Memo")->setPlainText(QStringLiteral("earlier"));
+        Click(button);
+        QCOMPARE(Panel(), report);
+        QVERIFY(errors.isEmpty());
+    }
+
+    void refusedInputLeavesThePanelUnchanged_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("error");
+        const QString notANumber = QStringLiteral("'%1' is not a valid integer value");
+        for (const char *button : {"BtnCalcLanAdr", "BtnCalcBroadAddr"}) {
+            QTest::addRow("%s, empty count", button) << QByteArray(button) << QByteArray("EditIPSegCount") << QString()
+                                                     << notANumber.arg(QString());
+            QTest::addRow("%s, fraction", button) << QByteArray(button) << QByteArray("EditIPSegCount")
+                                                  << QStringLiteral("1.5") << notANumber.arg(QStringLiteral("1.5"));
+        }
+        QTest::newRow("subnet, letters in count") << QByteArray("BtnComputeSubNet") << QByteArray("EditIPSegCount")
+                                                  << QStringLiteral("abc") << notANumber.arg(QStringLiteral("abc"));
+        QTest::newRow("subnet, letters in bits") << QByteArray("BtnComputeSubNet") << QByteArray("EditBeginNum")
+                                                 << QStringLiteral("24a") << notANumber.arg(QStringLiteral("24a"));
+        QTest::newRow("subnet, too many segments")
+            << QByteArray("BtnComputeSubNet") << QByteArray("EditIPSegCount") << QStringLiteral("65537")
+            << QStringLiteral("网络地址分段数不能大于65536\nNet IP Segment Count must not be greater than 65536");
+        QTest::newRow("subnet, too many bits")
+            << QByteArray("BtnComputeSubNet") << QByteArray("EditBeginNum") << QStringLiteral("33")
+            << QStringLiteral("从高位全1开始的位数必须在1到32之间（网络位总数为1到32）\n"
+                              "From HignBit All 1 Count must be between 1 and 32 (1 to 32 network bits in all)");
+        QTest::newRow("mask, letters") << QByteArray("BtnComputeMask") << QByteArray("EditNum") << QStringLiteral("x")
+                                       << notANumber.arg(QStringLiteral("x"));
+        QTest::newRow("mask, below -2")
+            << QByteArray("BtnComputeMask") << QByteArray("EditNum") << QStringLiteral("-3")
+            << QStringLiteral("网段中需包含的计算机数必须在-2到2147483645之间\n"
+                              "Subnet Computers Count must be between -2 and 2147483645");
+    }
+
+    void refusedInputLeavesThePanelUnchanged()
+    {
+        QFETCH(QByteArray, button);
+        QFETCH(QByteArray, field);
+        QFETCH(QString, text);
+        QFETCH(QString, error);
         TFrmMain &w = Shown();
         Child<QPlainTextEdit>(w, "Memo")->setPlainText(QStringLiteral("earlier"));
-        QFETCH(QString, count);
-        Type("EditIPSegCount", count);
-        Click("BtnCalcLanAdr");
-        QCOMPARE(errors, QStringList{QStringLiteral("'%1' is not a valid integer value").arg(count)});
+        Type(field, text);
+        Click(button);
+        QCOMPARE(errors, QStringList{error});
         QCOMPARE(Panel(), QStringLiteral("earlier"));
     }
 
