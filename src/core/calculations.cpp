@@ -35,6 +35,14 @@ std::int32_t BitsToHold(std::int32_t count)
 
 } // namespace
 
+void ReadAddressFields(TIPAddress &record, const AddressFields &fields)
+{
+    record.SetAddress(fields.Address);
+    record.SetMask(fields.Mask);
+    record.SetGate(fields.Gate);
+    record.IPSegCount = StrToInt(fields.SegmentCount);
+}
+
 SubnetDivision SubnetDivision::FromFields(std::string_view segmentCount, std::string_view beginBits,
                                           std::string_view beginAddress)
 {

@@ -1,9 +1,21 @@
 #pragma once
 
+#include "Uipaddress.h"
+
 #include <cstdint>
 #include <string_view>
 
 namespace velnorix {
+
+// The four fields of the network-address and broadcast-address reports.
+struct AddressFields {
+    std::string_view Address, Mask, Gate, SegmentCount;
+};
+
+// Stores the fields into the record in this order. An empty dotted field keeps
+// the octets the record held; a segment count that is not a whole number stops
+// with the conversion error after the three addresses were stored.
+void ReadAddressFields(TIPAddress &record, const AddressFields &fields);
 
 // The largest segment count the subnet division accepts: 16 subnet bits, whose
 // report already runs to 196,608 lines.

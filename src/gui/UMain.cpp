@@ -2,7 +2,6 @@
 
 #include "ui_UMain.h"
 
-#include "conversion.h"
 #include "exceptions.h"
 #include "reportpanel.h"
 #include "reports.h"
@@ -136,10 +135,9 @@ void TFrmMain::SetInterface(bool chinese)
 
 void TFrmMain::ReadInputs()
 {
-    IPAddress.SetAddress(Text(ui->EditNetAddress));
-    IPAddress.SetMask(Text(ui->EditMask));
-    IPAddress.SetGate(Text(ui->EditGate));
-    IPAddress.IPSegCount = StrToInt(Text(ui->EditIPSegCount));
+    const std::string address = Text(ui->EditNetAddress), mask = Text(ui->EditMask), gate = Text(ui->EditGate),
+                      segmentCount = Text(ui->EditIPSegCount);
+    ReadAddressFields(IPAddress, {address, mask, gate, segmentCount});
 }
 
 void TFrmMain::BtnCalcLanAdrClick()
