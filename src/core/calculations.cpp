@@ -67,19 +67,22 @@ SubnetDivision SubnetDivision::FromFields(std::string_view segmentCount, std::st
 std::uint32_t ScanBeginAddress(std::string_view text)
 {
     std::uint32_t address = 0;
-    for (int octet = 0; octet < 4; ++octet) {
-        if (octet > 0) {
-            if (!text.starts_with('.'))
-                return address << 8 * (4 - octet);
+    int octet = 0;
+    for (; octet < 4; ++octet) {
+        if (octet > 0 && !text.starts_with('.'))
+            break;
+        if (octet > 0)
             text.remove_prefix(1);
-        }
         std::uint32_t number = 0;
         const std::size_t length = ScanDecimal(text, number);
         if (length == 0)
-            return address << 8 * (4 - octet);
+            break;
         address = address << 8 | (number & 0xFF);
         text.remove_prefix(length);
     }
+    // The octets the scan did not reach are zero.
+    for (; octet < 4; ++octet)
+        address <<= 8;
     return address;
 }
 
