@@ -67,4 +67,17 @@ std::int32_t StrToInt(std::string_view text)
     throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
 }
 
+std::string LfLineEnds(std::string_view text)
+{
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r')
+            lines += text[i];
+        else if (i + 1 == text.size() || text[i + 1] != '\n')
+            lines += '\n';
+    }
+    return lines;
+}
+
 } // namespace velnorix

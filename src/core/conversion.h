@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace velnorix {
@@ -15,5 +16,9 @@ std::optional<std::int32_t> TryStrToInt(std::string_view text);
 // As TryStrToInt, raising EConvertError "'<text>' is not a valid integer value"
 // for text that is not a number.
 std::int32_t StrToInt(std::string_view text);
+
+// The text with each CR LF and each lone CR turned into LF, so that lines end
+// the one way the report panel and the core work with.
+std::string LfLineEnds(std::string_view text);
 
 } // namespace velnorix
