@@ -4,6 +4,7 @@
 
 #include "conversion.h"
 #include "exceptions.h"
+#include "filedialog.h"
 #include "reportpanel.h"
 #include "reports.h"
 
@@ -79,7 +80,9 @@ QLabel *StatusPanel(const char *name, const QString &text)
 } // namespace
 
 TFrmMain::TFrmMain(QWidget *parent)
-    : QMainWindow(parent), ui(BuildLayout(this)), IniDatas(ExecutablePath())
+    : QMainWindow(parent), ui(BuildLayout(this)),
+      SaveDlg(new TFileDialog(this, QStringLiteral("SaveDlg"), QFileDialog::AcceptSave)),
+      OpenDlg(new TFileDialog(this, QStringLiteral("OpenDlg"), QFileDialog::AcceptOpen)), IniDatas(ExecutablePath())
 {
     // What Designer cannot store: a named separator, the status bar's two
     // panels and a frame without a maximise button.
@@ -157,6 +160,22 @@ void TFrmMain::ShowLanAdrReport()
 {
     IPAddress.AddrKind = TIPAddress::GetKind(IPAddress.AddrBytes[3]);
     MemoAdd(ui->Memo, LanAdrReport(IPAddress, IniDatas.bChinese));
+}
+
+void TFrmMain::BtnSaveClick()
+{
+    Guarded([this] {
+        if (const auto path = SaveDlg->Execute())
+            MemoSaveToFile(ui->Memo, *path);
+    });
+}
+
+void TFrmMain::BtnLoadClick()
+{
+    Guarded([this] {
+        if (const auto path = OpenDlg->Execute())
+            MemoLoadFromFile(ui->Memo, *path);
+    });
 }
 
 // Runs each time the Set menu opens, so its ticks always show the language in force.

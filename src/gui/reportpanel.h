@@ -1,15 +1,22 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 class QPlainTextEdit;
 
 namespace velnorix {
 
-// The report panel's two operations. A report text (lines joined by CR LF) is
+// The report panel's operations. A report text (lines joined by CR LF) is
 // added at the end of the panel in one edit, following the panel's line rule
 // (see PanelAppender); clearing removes the panel's whole text.
 void MemoAdd(QPlainTextEdit *memo, std::string_view reportText);
 void MemoClear(QPlainTextEdit *memo);
+
+// The panel's whole text goes to a report file, or is replaced by one (see
+// SaveReportFile and LoadReportFile, whose errors they raise); an error
+// leaves the panel as it was.
+void MemoSaveToFile(const QPlainTextEdit *memo, const std::string &path);
+void MemoLoadFromFile(QPlainTextEdit *memo, const std::string &path);
 
 } // namespace velnorix

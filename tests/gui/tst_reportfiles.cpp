@@ -1,0 +1,292 @@
+#include "reportpanel.h"
+#include "windowtest.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTextBlock>
+
+#include <functional>
+
+using namespace velnorix;
+
+namespace {
+
+// 网络地址:172.16.0.0 and 默认掩码：255.255.0.0 in GBK, with CR LF line ends.
+const QByteArray GbkReport("\xCD\xF8\xC2\xE7\xB5\xD8\xD6\xB7:172.16.0.0\r\n"
+                           "\xC4\xAC\xC8\xCF\xD1\xDA\xC2\xEB\xA3\xBA"
+                           "255.255.0.0\r\n");
+
+const QString TextFilter = QStringLiteral("文本文件(*.txt)");
+const QString AllFilesFilter = QStringLiteral("所有文件(*.*)");
+
+void WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+}
+
+// Fails on a message box that comes up, and closes it.
+void RefuseQuestions()
+{
+    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + box->text()), __FILE__, __LINE__);
+        box->reject();
+    }
+}
+
+// Answers the next file dialog once it shows, as the user would. Neither a
+// question nor a dialog that a failed check leaves open can hang the test.
+void WhenDialogShows(const std::function<void(QFileDialog &)> &answer)
+{
+    QTimer::singleShot(0, [answer] {
+        QFileDialog *dialog = nullptr;
+        const bool shown = QTest::qWaitFor([&dialog] {
+            dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            return dialog != nullptr;
+        });
+        if (!shown)
+            qFatal("no file dialog showed");
+        QTimer questions;
+        QObject::connect(&questions, &QTimer::timeout, RefuseQuestions);
+        questions.start(50);
+        answer(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+QLineEdit *FileNameField(const QFileDialog &dialog)
+{
+    return Child<QLineEdit>(dialog, "fileNameEdit");
+}
+
+QComboBox *FilterBox(const QFileDialog &dialog)
+{
+    return Child<QComboBox>(dialog, "fileTypeCombo");
+}
+
+// Enter in the file name field confirms the dialog.
+void TypeAndConfirm(QFileDialog &dialog, const QString &name)
+{
+    FileNameField(dialog)->setText(name);
+    QTest::keyClick(FileNameField(dialog), Qt::Key_Return);
+}
+
+QStringList Listed(const QFileDialog &dialog)
+{
+    const QListView *view = Child<QListView>(dialog, "listView");
+    QStringList names;
+    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+        names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+class TestReportFiles : public WindowTest {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> folder;
+
+    QString InFolder(const QString &name) const { return folder->filePath(name); }
+
+    // The panel's lines as it holds them, no-break spaces included.
+    QStringList PanelLines() const
+    {
+        QStringList lines;
+        for (QTextBlock block = Memo()->document()->firstBlock(); block.isValid(); block = block.next())
+            lines << block.text();
+        return lines;
+    }
+
+    void SaveAs(const QString &name)
+    {
+        WhenDialogShows([name](QFileDialog &dialog) { TypeAndConfirm(dialog, name); });
+        Click("BtnSave");
+    }
+
+    void Load(const QString &name)
+    {
+        WhenDialogShows([name](QFileDialog &dialog) { TypeAndConfirm(dialog, name); });
+        Click("BtnLoad");
+    }
+
+    static void BothDialogs()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::newRow("save") << QByteArray("BtnSave");
+        QTest::newRow("load") << QByteArray("BtnLoad");
+    }
+
+private slots:
+    void init()
+    {
+        StartTest();
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
+    }
+
+    void cleanup()
+    {
+        EndTest();
+        folder.reset();
+    }
+
+    void savingBeforeAnyReportWritesTheReadyLine()
+    {
+        Shown();
+        SaveAs(InFolder(QStringLiteral("first"))); // typed without an extension
+        QCOMPARE(ReadFile(InFolder(QStringLiteral("first.txt"))), QByteArray("\xBE\xCD\xD0\xF7\r\n"));
+        QCOMPARE(errors, QStringList());
+    }
+
+    void loadingReplacesThePanelAndSavesBack_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("GBK, CR LF") << GbkReport
+                                    << QStringList{"网络地址:172.16.0.0", "默认掩码：255.255.0.0", ""} << GbkReport;
+        QTest::newRow("LF only") << QByteArray("a\n\nb\n") << QStringList{"a", "", "b", ""}
+                                 << QByteArray("a\r\n\r\nb\r\n");
+        QTest::newRow("CR only") << QByteArray("a\rb") << QStringList{"a", "b"} << QByteArray("a\r\nb");
+        QTest::newRow("empty") << QByteArray() << QStringList{""} << QByteArray();
+        QTest::newRow("UTF-8 with no-break space")
+            << QByteArray("\xEF\xBB\xBF" "a\xC2\xA0" "b") << QStringList{"a\u00A0b"} << QByteArray("a\x81\x30\x84\x32" "b");
+    }
+
+    void loadingReplacesThePanelAndSavesBack()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, lines);
+        QFETCH(QByteArray, saved);
+        WriteFile(InFolder(QStringLiteral("in.txt")), file);
+        Shown();
+        Memo()->setPlainText(QStringLiteral("earlier"));
+
+        Load(InFolder(QStringLiteral("in.txt")));
+        QCOMPARE(PanelLines(), lines);
+        SaveAs(InFolder(QStringLiteral("out.txt")));
+        QCOMPARE(ReadFile(InFolder(QStringLiteral("out.txt"))), saved);
+        QCOMPARE(errors, QStringList());
+    }
+
+    void savingReplacesAnExistingFileWithoutAsking()
+    {
+        WriteFile(InFolder(QStringLiteral("old.txt")), "a longer text that was there before");
+        Shown();
+        Memo()->setPlainText(QStringLiteral("new"));
+        SaveAs(InFolder(QStringLiteral("old.txt")));
+        QCOMPARE(ReadFile(InFolder(QStringLiteral("old.txt"))), QByteArray("new"));
+    }
+
+    void aMissingFileIsNamedAndThePanelKept()
+    {
+        Shown();
+        Memo()->setPlainText(QStringLiteral("kept"));
+        Load(InFolder(QStringLiteral("missing")));
+        QCOMPARE(errors, QStringList{QStringLiteral("Cannot open file ") + InFolder(QStringLiteral("missing.txt"))});
+        QCOMPARE(Panel(), QStringLiteral("kept"));
+    }
+
+    void aFileThatCannotBeCreatedIsNamedAndThePanelKept()
+    {
+        const QString path = InFolder(QStringLiteral("no folder/report.txt"));
+        Shown();
+        Memo()->setPlainText(QStringLiteral("kept"));
+        SaveAs(path);
+        QCOMPARE(errors, QStringList{QStringLiteral("Cannot create file ") + path});
+        QCOMPARE(Panel(), QStringLiteral("kept"));
+        QCOMPARE(QDir(folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    void cancellingChangesNothing_data() { BothDialogs(); }
+
+    void cancellingChangesNothing()
+    {
+        QFETCH(QByteArray, button);
+        WriteFile(InFolder(QStringLiteral("report.txt")), "file");
+        Shown();
+        Memo()->setPlainText(QStringLiteral("kept"));
+        WhenDialogShows([this](QFileDialog &dialog) {
+            FileNameField(dialog)->setText(InFolder(QStringLiteral("report.txt")));
+            dialog.reject();
+        });
+        Click(button.constData());
+        // Opened again, the dialog offers what it had before: nothing.
+        WhenDialogShows([](QFileDialog &dialog) {
+            QCOMPARE(FileNameField(dialog)->text(), QString());
+            QCOMPARE(dialog.directory(), QDir::current());
+        });
+        Click(button.constData());
+        QCOMPARE(Panel(), QStringLiteral("kept"));
+        QCOMPARE(ReadFile(InFolder(QStringLiteral("report.txt"))), QByteArray("file"));
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{"report.txt"});
+        QCOMPARE(errors, QStringList());
+    }
+
+    void aDialogOffersTheFileAndFilterLastConfirmed_data() { BothDialogs(); }
+
+    void aDialogOffersTheFileAndFilterLastConfirmed()
+    {
+        QFETCH(QByteArray, button);
+        WriteFile(InFolder(QStringLiteral("report.txt")), "file");
+        Shown();
+        const auto offers = [this](const QString &name, const QString &filter) {
+            return [this, name, filter](QFileDialog &dialog) {
+                QCOMPARE(dialog.directory(), QDir(folder->path()));
+                QCOMPARE(FileNameField(dialog)->text(), name);
+                QCOMPARE(FilterBox(dialog)->currentText(), filter);
+            };
+        };
+
+        WhenDialogShows([this](QFileDialog &dialog) {
+            QTest::keyClick(FilterBox(dialog), Qt::Key_Down);
+            TypeAndConfirm(dialog, InFolder(QStringLiteral("report")));
+        });
+        Click(button.constData());
+        WhenDialogShows([&](QFileDialog &dialog) {
+            offers(QStringLiteral("report.txt"), AllFilesFilter)(dialog);
+            QTest::keyClick(FilterBox(dialog), Qt::Key_Up);
+            FileNameField(dialog)->setText(QStringLiteral("other"));
+            dialog.reject();
+        });
+        Click(button.constData());
+        WhenDialogShows([&](QFileDialog &dialog) { offers(QStringLiteral("report.txt"), AllFilesFilter)(dialog); });
+        Click(button.constData());
+        QCOMPARE(errors, QStringList());
+    }
+
+    void filtersListTextFilesOrEveryFile()
+    {
+        for (const char *name : {"a.txt", "b.log", "notes"})
+            WriteFile(InFolder(QString::fromLatin1(name)), "x");
+        Shown();
+        WhenDialogShows([this](QFileDialog &dialog) {
+            dialog.setDirectory(folder->path());
+            QComboBox *filters = FilterBox(dialog);
+            QCOMPARE(filters->currentIndex(), 0);
+            QCOMPARE(filters->itemText(0), TextFilter);
+            QCOMPARE(filters->itemText(1), AllFilesFilter);
+            QTRY_COMPARE(Listed(dialog), QStringList{"a.txt"});
+            QTest::keyClick(filters, Qt::Key_Down);
+            QTRY_COMPARE(Listed(dialog), (QStringList{"a.txt", "b.log", "notes"}));
+        });
+        Click("BtnLoad");
+    }
+};
+
+QTEST_MAIN(TestReportFiles)
+#include "tst_reportfiles.moc"
