@@ -12,6 +12,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -175,6 +177,18 @@ void TFrmMain::BtnLoadClick()
     Guarded([this] {
         if (const auto path = OpenDlg->Execute())
             MemoLoadFromFile(ui->Memo, *path);
+    });
+}
+
+// Straight to the default printer, without a print dialog.
+void TFrmMain::BtnPrintClick()
+{
+    Guarded([this] {
+        const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+        if (defaultPrinter.isNull())
+            throw Exception("There is no default printer currently selected");
+        QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+        MemoPrint(ui->Memo, printer);
     });
 }
 

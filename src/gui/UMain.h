@@ -39,6 +39,7 @@ private slots:
     void BtnCalcLanAdrClick();
     void BtnSaveClick();
     void BtnLoadClick();
+    void BtnPrintClick();
     void MnuSetClick();
     void MnuEnglishClick();
     void MnuChineseClick();

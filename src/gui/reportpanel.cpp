@@ -1,9 +1,13 @@
 #include "reportpanel.h"
 
+#include "exceptions.h"
 #include "panelappend.h"
 #include "reportfile.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -19,6 +23,16 @@ QString MemoText(const QPlainTextEdit *memo)
     QString text = memo->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
     return text;
+}
+
+// The panel's font is sized in screen pixels; on paper it keeps the size it
+// shows on the screen.
+QFont PrintFont(const QPlainTextEdit *memo)
+{
+    QFont font = memo->font();
+    if (font.pixelSize() > 0)
+        font.setPointSizeF(font.pixelSize() * 72.0 / memo->logicalDpiY());
+    return font;
 }
 
 } // namespace
@@ -49,6 +63,37 @@ void MemoSaveToFile(const QPlainTextEdit *memo, const std::string &path)
 void MemoLoadFromFile(QPlainTextEdit *memo, const std::string &path)
 {
     memo->setPlainText(QString::fromStdString(LoadReportFile(path)));
+}
+
+void MemoPrint(const QPlainTextEdit *memo, QPrinter &printer)
+{
+    printer.setDocName(QString());
+    // The printer's own margins only: the text covers the whole printable area.
+    const QPageLayout page = printer.pageLayout();
+    printer.setPageMargins(page.minimumMargins(), page.units());
+
+    // Laid out on the printer itself, in pages of its printable area; a line
+    // that would cross the foot of a page starts the next one.
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setDefaultFont(PrintFont(memo));
+    document.setPlainText(MemoText(memo));
+    document.documentLayout()->setPaintDevice(&printer);
+    const QSizeF pageSize = printer.pageRect(QPrinter::DevicePixel).size();
+    document.setPageSize(pageSize);
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw Exception("Cannot start the print job");
+    for (int index = 0; index < document.pageCount(); ++index) {
+        if (index > 0)
+            printer.newPage();
+        const QRectF area(QPointF(0, index * pageSize.height()), pageSize);
+        painter.save();
+        painter.translate(0, -area.top());
+        document.drawContents(&painter, area);
+        painter.restore();
+    }
 }
 
 } // namespace velnorix

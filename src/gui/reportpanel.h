@@ -4,6 +4,7 @@
 #include <string_view>
 
 class QPlainTextEdit;
+class QPrinter;
 
 namespace velnorix {
 
@@ -18,5 +19,9 @@ void MemoClear(QPlainTextEdit *memo);
 // leaves the panel as it was.
 void MemoSaveToFile(const QPlainTextEdit *memo, const std::string &path);
 void MemoLoadFromFile(QPlainTextEdit *memo, const std::string &path);
+
+// Prints the panel's whole text as one job without a name, in the panel's
+// font, over the whole printable area of as many pages as it takes.
+void MemoPrint(const QPlainTextEdit *memo, QPrinter &printer);
 
 } // namespace velnorix

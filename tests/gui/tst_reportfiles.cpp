@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextBlock>
 
@@ -91,6 +94,16 @@ QStringList Listed(const QFileDialog &dialog)
         names << view->model()->index(row, 0, view->rootIndex()).data().toString();
     names.sort();
     return names;
+}
+
+// The text of a PDF file, by the poppler tools; options go before the file.
+QString PdfText(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished() || process.exitCode() != 0)
+        qFatal("%s failed; it comes with the Debian package poppler-utils", qPrintable(tool));
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace
@@ -285,6 +298,53 @@ private slots:
             QTRY_COMPARE(Listed(dialog), (QStringList{"a.txt", "b.log", "notes"}));
         });
         Click("BtnLoad");
+    }
+
+    void printsTheWholePanelOnPagesFromTheTopLeftCorner()
+    {
+        Shown();
+        QStringList lines;
+        for (int i = 1; i <= 150; ++i)
+            lines << QStringLiteral("第%1行 line %1").arg(i);
+        Memo()->setPlainText(lines.join(u'\n'));
+        const QString pdf = InFolder(QStringLiteral("report.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setDocName(QStringLiteral("earlier job"));
+
+        MemoPrint(Memo(), printer);
+        QCOMPARE(printer.docName(), QString());
+        QString text = PdfText(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QCOMPARE(text.remove(u'\f').split(u'\n', Qt::SkipEmptyParts), lines);
+        const QString info = PdfText(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY2(!info.contains(QRegularExpression(QStringLiteral("Pages: +1\n"))), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Title: *$"), QRegularExpression::MultilineOption)),
+                 qPrintable(info));
+        const auto pages = QRegularExpression(QStringLiteral("^Pages: +(\\d+)$"), QRegularExpression::MultilineOption)
+                               .match(info);
+        QVERIFY2(pages.captured(1).toInt() > 1, qPrintable(info));
+
+        // The first word stands in the paper's corner, as tall as the panel's
+        // 15 pixels (11.25 points) make it with the font's ascent and descent.
+        const QString boxes = PdfText(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        const auto first = QRegularExpression(QStringLiteral("xMin=\"([-.\\d]+)\" yMin=\"([-.\\d]+)\" "
+                                                             "xMax=\"[-.\\d]+\" yMax=\"([-.\\d]+)\">第1行<"))
+                               .match(boxes);
+        QVERIFY2(first.hasMatch(), qPrintable(boxes.left(1000)));
+        QVERIFY(qAbs(first.captured(1).toDouble()) < 0.5);
+        QVERIFY(qAbs(first.captured(2).toDouble()) < 0.5);
+        const double height = first.captured(3).toDouble() - first.captured(2).toDouble();
+        QVERIFY2(height > 11.25 && height < 11.25 * 1.5, qPrintable(QString::number(height)));
+    }
+
+    void printingWithoutADefaultPrinterSaysSo()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("this machine has a default printer, which the test must not print on");
+        Shown();
+        Click("BtnPrint");
+        QCOMPARE(errors, QStringList{QStringLiteral("There is no default printer currently selected")});
     }
 };
 
