@@ -1,5 +1,7 @@
 #include "filedialog.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFile>
 #include <QLineEdit>
 
@@ -22,8 +24,46 @@ TFileDialog::TFileDialog(QWidget *parent, const QString &name, AcceptMode mode) 
     setFileMode(AnyFile);
     setDefaultSuffix(QStringLiteral("txt"));
     setNameFilters(Filters);
+    // Qt's own file name field: null, and left alone, should a Qt version name it otherwise.
+    NameField = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
     StartFolder = directory().absolutePath();
     ConfirmedFilter = Filters.front();
+}
+
+std::optional<std::string> TFileDialog::Execute()
+{
+    if (ConfirmedFile.isEmpty())
+        setDirectory(StartFolder);
+    else
+        selectFile(ConfirmedFile);
+    selectNameFilter(ConfirmedFilter);
+    OfferConfirmedName();
+    const bool confirmed = exec() == Accepted;
+    CloseCompletions();
+    if (!confirmed)
+        return std::nullopt;
+    ConfirmedFile = selectedFiles().value(0);
+    ConfirmedFilter = SelectedFilter();
+    return QFile::encodeName(ConfirmedFile).toStdString();
+}
+
+// Qt has no call for either: the name field starts empty while no file has
+// been confirmed, and its text is offered selected, so that typing replaces it.
+void TFileDialog::OfferConfirmedName()
+{
+    if (!NameField)
+        return;
+    if (ConfirmedFile.isEmpty())
+        NameField->clear();
+    NameField->selectAll();
+}
+
+// Enter pressed while the name field lists completions confirms the dialog,
+// but Qt leaves the list open on top of the window.
+void TFileDialog::CloseCompletions()
+{
+    if (NameField && NameField->completer())
+        NameField->completer()->popup()->hide();
 }
 
 // Qt names the selected filter by its shown name, or in full where it knows
@@ -36,24 +76,6 @@ QString TFileDialog::SelectedFilter() const
             return filter;
     }
     return Filters.front();
-}
-
-std::optional<std::string> TFileDialog::Execute()
-{
-    if (ConfirmedFile.isEmpty()) {
-        setDirectory(StartFolder);
-        // Qt has no call that empties the name field, so it is emptied directly.
-        if (auto *name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-            name->clear();
-    } else {
-        selectFile(ConfirmedFile);
-    }
-    selectNameFilter(ConfirmedFilter);
-    if (exec() != Accepted)
-        return std::nullopt;
-    ConfirmedFile = selectedFiles().value(0);
-    ConfirmedFilter = SelectedFilter();
-    return QFile::encodeName(ConfirmedFile).toStdString();
 }
 
 } // namespace velnorix

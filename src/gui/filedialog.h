@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+class QLineEdit;
+
 namespace velnorix {
 
 // The dialog in which the user picks a report file to save or to load. It is
@@ -25,8 +27,11 @@ public:
     std::optional<std::string> Execute();
 
 private:
+    void OfferConfirmedName();
+    void CloseCompletions();
     QString SelectedFilter() const;
 
+    QLineEdit *NameField;
     QString StartFolder;
     QString ConfirmedFile;
     QString ConfirmedFilter;

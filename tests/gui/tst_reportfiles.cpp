@@ -261,6 +261,7 @@ private slots:
             return [this, name, filter](QFileDialog &dialog) {
                 QCOMPARE(dialog.directory(), QDir(folder->path()));
                 QCOMPARE(FileNameField(dialog)->text(), name);
+                QCOMPARE(FileNameField(dialog)->selectedText(), name); // typing replaces it
                 QCOMPARE(FilterBox(dialog)->currentText(), filter);
             };
         };
@@ -280,6 +281,25 @@ private slots:
         WhenDialogShows([&](QFileDialog &dialog) { offers(QStringLiteral("report.txt"), AllFilesFilter)(dialog); });
         Click(button.constData());
         QCOMPARE(errors, QStringList());
+    }
+
+    void theCompletionListClosesWithTheDialog()
+    {
+        WriteFile(InFolder(QStringLiteral("report.txt")), "file");
+        Shown();
+        WhenDialogShows([this](QFileDialog &dialog) {
+            dialog.setDirectory(folder->path());
+            QTRY_COMPARE(Listed(dialog), QStringList{"report.txt"});
+            QApplication::setActiveWindow(&dialog);
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            FileNameField(dialog)->setFocus();
+            QTest::keyClicks(FileNameField(dialog), QStringLiteral("rep"));
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+        });
+        Click("BtnLoad");
+        QCOMPARE(errors, QStringList{QStringLiteral("Cannot open file ") + InFolder(QStringLiteral("rep.txt"))});
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
     }
 
     void filtersListTextFilesOrEveryFile()
