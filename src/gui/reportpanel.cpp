@@ -35,6 +35,34 @@ QFont PrintFont(const QPlainTextEdit *memo)
     return font;
 }
 
+// Laid out on the printer itself, in pages of its printable area; a line that
+// would cross the foot of a page starts the next one.
+void LayOutPages(QTextDocument &document, const QPlainTextEdit *memo, QPrinter &printer)
+{
+    document.setDocumentMargin(0);
+    document.setDefaultFont(PrintFont(memo));
+    document.setPlainText(MemoText(memo));
+    document.documentLayout()->setPaintDevice(&printer);
+    document.setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
+}
+
+void PrintPages(QTextDocument &document, QPrinter &printer)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw Exception("Cannot start the print job");
+    const QSizeF pageSize = document.pageSize();
+    for (int index = 0; index < document.pageCount(); ++index) {
+        if (index > 0)
+            printer.newPage();
+        const QRectF area(QPointF(0, index * pageSize.height()), pageSize);
+        painter.save();
+        painter.translate(0, -area.top());
+        document.drawContents(&painter, area);
+        painter.restore();
+    }
+}
+
 } // namespace
 
 void MemoAdd(QPlainTextEdit *memo, std::string_view reportText)
@@ -72,28 +100,9 @@ void MemoPrint(const QPlainTextEdit *memo, QPrinter &printer)
     const QPageLayout page = printer.pageLayout();
     printer.setPageMargins(page.minimumMargins(), page.units());
 
-    // Laid out on the printer itself, in pages of its printable area; a line
-    // that would cross the foot of a page starts the next one.
     QTextDocument document;
-    document.setDocumentMargin(0);
-    document.setDefaultFont(PrintFont(memo));
-    document.setPlainText(MemoText(memo));
-    document.documentLayout()->setPaintDevice(&printer);
-    const QSizeF pageSize = printer.pageRect(QPrinter::DevicePixel).size();
-    document.setPageSize(pageSize);
-
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw Exception("Cannot start the print job");
-    for (int index = 0; index < document.pageCount(); ++index) {
-        if (index > 0)
-            printer.newPage();
-        const QRectF area(QPointF(0, index * pageSize.height()), pageSize);
-        painter.save();
-        painter.translate(0, -area.top());
-        document.drawContents(&painter, area);
-        painter.restore();
-    }
+    LayOutPages(document, memo, printer);
+    PrintPages(document, printer);
 }
 
 } // namespace velnorix

@@ -124,16 +124,22 @@ class TestReportFiles : public WindowTest {
         return lines;
     }
 
-    void SaveAs(const QString &name)
+    // Clicks the button and answers its dialog with a typed name.
+    void ClickAndType(const char *button, const QString &name)
     {
         WhenDialogShows([name](QFileDialog &dialog) { TypeAndConfirm(dialog, name); });
-        Click("BtnSave");
+        Click(button);
     }
 
-    void Load(const QString &name)
+    void SaveAs(const QString &name) { ClickAndType("BtnSave", name); }
+    void Load(const QString &name) { ClickAndType("BtnLoad", name); }
+
+    void ExpectOffered(const QFileDialog &dialog, const QString &name, const QString &filter)
     {
-        WhenDialogShows([name](QFileDialog &dialog) { TypeAndConfirm(dialog, name); });
-        Click("BtnLoad");
+        QCOMPARE(dialog.directory(), QDir(folder->path()));
+        QCOMPARE(FileNameField(dialog)->text(), name);
+        QCOMPARE(FileNameField(dialog)->selectedText(), name); // so that typing replaces it
+        QCOMPARE(FilterBox(dialog)->currentText(), filter);
     }
 
     static void BothDialogs()
@@ -160,8 +166,8 @@ private slots:
     void savingBeforeAnyReportWritesTheReadyLine()
     {
         Shown();
-        SaveAs(InFolder(QStringLiteral("first"))); // typed without an extension
-        QCOMPARE(ReadFile(InFolder(QStringLiteral("first.txt"))), QByteArray("\xBE\xCD\xD0\xF7\r\n"));
+        SaveAs(InFolder("first")); // typed without an extension
+        QCOMPARE(ReadFile(InFolder("first.txt")), QByteArray("\xBE\xCD\xD0\xF7\r\n"));
         QCOMPARE(errors, QStringList());
     }
 
@@ -176,8 +182,8 @@ private slots:
                                  << QByteArray("a\r\n\r\nb\r\n");
         QTest::newRow("CR only") << QByteArray("a\rb") << QStringList{"a", "b"} << QByteArray("a\r\nb");
         QTest::newRow("empty") << QByteArray() << QStringList{""} << QByteArray();
-        QTest::newRow("UTF-8 with no-break space")
-            << QByteArray("\xEF\xBB\xBF" "a\xC2\xA0" "b") << QStringList{"a\u00A0b"} << QByteArray("a\x81\x30\x84\x32" "b");
+        QTest::newRow("UTF-8 with no-break space") << QByteArray("\xEF\xBB\xBF" "a\xC2\xA0" "b") << QStringList{"a\u00A0b"}
+                                                   << QByteArray("a\x81\x30\x84\x32" "b");
     }
 
     void loadingReplacesThePanelAndSavesBack()
@@ -185,38 +191,38 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QStringList, lines);
         QFETCH(QByteArray, saved);
-        WriteFile(InFolder(QStringLiteral("in.txt")), file);
+        WriteFile(InFolder("in.txt"), file);
         Shown();
         Memo()->setPlainText(QStringLiteral("earlier"));
 
-        Load(InFolder(QStringLiteral("in.txt")));
+        Load(InFolder("in.txt"));
         QCOMPARE(PanelLines(), lines);
-        SaveAs(InFolder(QStringLiteral("out.txt")));
-        QCOMPARE(ReadFile(InFolder(QStringLiteral("out.txt"))), saved);
+        SaveAs(InFolder("out.txt"));
+        QCOMPARE(ReadFile(InFolder("out.txt")), saved);
         QCOMPARE(errors, QStringList());
     }
 
     void savingReplacesAnExistingFileWithoutAsking()
     {
-        WriteFile(InFolder(QStringLiteral("old.txt")), "a longer text that was there before");
+        WriteFile(InFolder("old.txt"), "a longer text that was there before");
         Shown();
         Memo()->setPlainText(QStringLiteral("new"));
-        SaveAs(InFolder(QStringLiteral("old.txt")));
-        QCOMPARE(ReadFile(InFolder(QStringLiteral("old.txt"))), QByteArray("new"));
+        SaveAs(InFolder("old.txt"));
+        QCOMPARE(ReadFile(InFolder("old.txt")), QByteArray("new"));
     }
 
     void aMissingFileIsNamedAndThePanelKept()
     {
         Shown();
         Memo()->setPlainText(QStringLiteral("kept"));
-        Load(InFolder(QStringLiteral("missing")));
-        QCOMPARE(errors, QStringList{QStringLiteral("Cannot open file ") + InFolder(QStringLiteral("missing.txt"))});
+        Load(InFolder("missing"));
+        QCOMPARE(errors, QStringList{QStringLiteral("Cannot open file ") + InFolder("missing.txt")});
         QCOMPARE(Panel(), QStringLiteral("kept"));
     }
 
     void aFileThatCannotBeCreatedIsNamedAndThePanelKept()
     {
-        const QString path = InFolder(QStringLiteral("no folder/report.txt"));
+        const QString path = InFolder("no folder/report.txt");
         Shown();
         Memo()->setPlainText(QStringLiteral("kept"));
         SaveAs(path);
@@ -230,11 +236,11 @@ private slots:
     void cancellingChangesNothing()
     {
         QFETCH(QByteArray, button);
-        WriteFile(InFolder(QStringLiteral("report.txt")), "file");
+        WriteFile(InFolder("report.txt"), "file");
         Shown();
         Memo()->setPlainText(QStringLiteral("kept"));
         WhenDialogShows([this](QFileDialog &dialog) {
-            FileNameField(dialog)->setText(InFolder(QStringLiteral("report.txt")));
+            FileNameField(dialog)->setText(InFolder("report.txt"));
             dialog.reject();
         });
         Click(button.constData());
@@ -245,7 +251,7 @@ private slots:
         });
         Click(button.constData());
         QCOMPARE(Panel(), QStringLiteral("kept"));
-        QCOMPARE(ReadFile(InFolder(QStringLiteral("report.txt"))), QByteArray("file"));
+        QCOMPARE(ReadFile(InFolder("report.txt")), QByteArray("file"));
         QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{"report.txt"});
         QCOMPARE(errors, QStringList());
     }
@@ -255,37 +261,28 @@ private slots:
     void aDialogOffersTheFileAndFilterLastConfirmed()
     {
         QFETCH(QByteArray, button);
-        WriteFile(InFolder(QStringLiteral("report.txt")), "file");
+        WriteFile(InFolder("report.txt"), "file");
         Shown();
-        const auto offers = [this](const QString &name, const QString &filter) {
-            return [this, name, filter](QFileDialog &dialog) {
-                QCOMPARE(dialog.directory(), QDir(folder->path()));
-                QCOMPARE(FileNameField(dialog)->text(), name);
-                QCOMPARE(FileNameField(dialog)->selectedText(), name); // typing replaces it
-                QCOMPARE(FilterBox(dialog)->currentText(), filter);
-            };
-        };
-
         WhenDialogShows([this](QFileDialog &dialog) {
             QTest::keyClick(FilterBox(dialog), Qt::Key_Down);
-            TypeAndConfirm(dialog, InFolder(QStringLiteral("report")));
+            TypeAndConfirm(dialog, InFolder("report"));
         });
         Click(button.constData());
-        WhenDialogShows([&](QFileDialog &dialog) {
-            offers(QStringLiteral("report.txt"), AllFilesFilter)(dialog);
+        WhenDialogShows([this](QFileDialog &dialog) {
+            ExpectOffered(dialog, "report.txt", AllFilesFilter);
             QTest::keyClick(FilterBox(dialog), Qt::Key_Up);
             FileNameField(dialog)->setText(QStringLiteral("other"));
             dialog.reject();
         });
         Click(button.constData());
-        WhenDialogShows([&](QFileDialog &dialog) { offers(QStringLiteral("report.txt"), AllFilesFilter)(dialog); });
+        WhenDialogShows([this](QFileDialog &dialog) { ExpectOffered(dialog, "report.txt", AllFilesFilter); });
         Click(button.constData());
         QCOMPARE(errors, QStringList());
     }
 
     void theCompletionListClosesWithTheDialog()
     {
-        WriteFile(InFolder(QStringLiteral("report.txt")), "file");
+        WriteFile(InFolder("report.txt"), "file");
         Shown();
         WhenDialogShows([this](QFileDialog &dialog) {
             dialog.setDirectory(folder->path());
@@ -298,14 +295,14 @@ private slots:
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
         });
         Click("BtnLoad");
-        QCOMPARE(errors, QStringList{QStringLiteral("Cannot open file ") + InFolder(QStringLiteral("rep.txt"))});
+        QCOMPARE(errors, QStringList{QStringLiteral("Cannot open file ") + InFolder("rep.txt")});
         QCOMPARE(QApplication::activePopupWidget(), nullptr);
     }
 
     void filtersListTextFilesOrEveryFile()
     {
         for (const char *name : {"a.txt", "b.log", "notes"})
-            WriteFile(InFolder(QString::fromLatin1(name)), "x");
+            WriteFile(InFolder(name), "x");
         Shown();
         WhenDialogShows([this](QFileDialog &dialog) {
             dialog.setDirectory(folder->path());
@@ -327,7 +324,7 @@ private slots:
         for (int i = 1; i <= 150; ++i)
             lines << QStringLiteral("第%1行 line %1").arg(i);
         Memo()->setPlainText(lines.join(u'\n'));
-        const QString pdf = InFolder(QStringLiteral("report.pdf"));
+        const QString pdf = InFolder("report.pdf");
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
@@ -338,7 +335,6 @@ private slots:
         QString text = PdfText(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QCOMPARE(text.remove(u'\f').split(u'\n', Qt::SkipEmptyParts), lines);
         const QString info = PdfText(QStringLiteral("pdfinfo"), {pdf});
-        QVERIFY2(!info.contains(QRegularExpression(QStringLiteral("Pages: +1\n"))), qPrintable(info));
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Title: *$"), QRegularExpression::MultilineOption)),
                  qPrintable(info));
         const auto pages = QRegularExpression(QStringLiteral("^Pages: +(\\d+)$"), QRegularExpression::MultilineOption)
@@ -356,6 +352,21 @@ private slots:
         QVERIFY(qAbs(first.captured(2).toDouble()) < 0.5);
         const double height = first.captured(3).toDouble() - first.captured(2).toDouble();
         QVERIFY2(height > 11.25 && height < 11.25 * 1.5, qPrintable(QString::number(height)));
+    }
+
+    void aPrinterThatCannotStartSaysSo()
+    {
+        Shown();
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(InFolder("no folder/report.pdf"));
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        try {
+            MemoPrint(Memo(), printer);
+            QFAIL("printed into a missing folder");
+        } catch (const Exception &error) {
+            QCOMPARE(error.Message(), std::string("Cannot start the print job"));
+        }
     }
 
     void printingWithoutADefaultPrinterSaysSo()

@@ -39,7 +39,8 @@ protected:
         QTest::failOnWarning(QRegularExpression(QStringLiteral("connect|[Nn]o such|[Nn]o matching")));
         QFile::remove(IniPath());
         errors.clear();
-        velnorix::SetExceptionHandler([this](const std::string &message) { errors << QString::fromStdString(message); });
+        velnorix::SetExceptionHandler(
+            [this](const std::string &message) { errors << QString::fromStdString(message); });
     }
 
     void EndTest()
