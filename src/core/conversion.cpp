@@ -94,4 +94,21 @@ void AppendDecimal(std::string &text, std::int64_t number)
     text.append(digits, end);
 }
 
+void AppendLfLineEnds(std::string &lines, std::string_view text)
+{
+    for (std::size_t cr; (cr = text.find('\r')) != std::string_view::npos;) {
+        lines.append(text.substr(0, cr)) += '\n';
+        text.remove_prefix(cr + (text.substr(cr + 1).starts_with('\n') ? 2 : 1));
+    }
+    lines.append(text);
+}
+
+std::string LfLineEnds(std::string_view text)
+{
+    std::string lines;
+    lines.reserve(text.size());
+    AppendLfLineEnds(lines, text);
+    return lines;
+}
+
 } // namespace velnorix

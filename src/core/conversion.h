@@ -26,4 +26,10 @@ std::size_t ScanDecimal(std::string_view text, std::uint32_t &value);
 // Appends a number in signed decimal, without leading zeros or separators.
 void AppendDecimal(std::string &text, std::int64_t number);
 
+// The text with each CR LF and each lone CR turned into LF, so that lines end
+// the one way the report panel and the core work with; the append form adds
+// to a buffer without a string of its own.
+void AppendLfLineEnds(std::string &lines, std::string_view text);
+std::string LfLineEnds(std::string_view text);
+
 } // namespace velnorix

@@ -4,9 +4,11 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -71,13 +73,15 @@ bool WriteAll(int fd, std::string_view bytes)
 
 } // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string &path)
+ReadResult ReadFile(const std::string &path, std::size_t maxBytes, std::string &content)
 {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat info;
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
-    std::string content;
+        return ReadResult::CannotOpen;
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
+        return ReadResult::TooLarge;
+    content.clear();
     content.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
@@ -85,11 +89,22 @@ std::optional<std::string> ReadWholeFile(const std::string &path)
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
-            return std::nullopt;
+            return ReadResult::CannotOpen;
         if (count == 0)
-            return content;
+            return ReadResult::Read;
+        // The file may grow while it is read.
+        if (static_cast<std::size_t>(count) > maxBytes - content.size())
+            return ReadResult::TooLarge;
         content.append(buffer, static_cast<std::size_t>(count));
     }
+}
+
+std::optional<std::string> ReadWholeFile(const std::string &path)
+{
+    std::string content;
+    if (ReadFile(path, std::numeric_limits<std::size_t>::max(), content) != ReadResult::Read)
+        return std::nullopt;
+    return content;
 }
 
 bool FileExists(const std::string &path)

@@ -1,10 +1,18 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace velnorix {
+
+enum class ReadResult { Read, CannotOpen, TooLarge };
+
+// Reads a regular file of at most maxBytes into content. A larger file is
+// refused by its size before anything is read or allocated. CannotOpen: the
+// file is missing, not a regular readable file, or a read fails.
+ReadResult ReadFile(const std::string &path, std::size_t maxBytes, std::string &content);
 
 // The whole content of a file, or nothing when it is missing, not a regular
 // readable file, or a read fails.

@@ -3,6 +3,7 @@
 #include "ui_UMain.h"
 
 #include "exceptions.h"
+#include "filedialog.h"
 #include "reportpanel.h"
 #include "reports.h"
 
@@ -10,6 +11,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -78,7 +81,9 @@ QLabel *StatusPanel(const char *name, const QString &text)
 } // namespace
 
 TFrmMain::TFrmMain(QWidget *parent)
-    : QMainWindow(parent), ui(BuildLayout(this)), IniDatas(ExecutablePath())
+    : QMainWindow(parent), ui(BuildLayout(this)),
+      SaveDlg(new TFileDialog(this, QStringLiteral("SaveDlg"), QFileDialog::AcceptSave)),
+      OpenDlg(new TFileDialog(this, QStringLiteral("OpenDlg"), QFileDialog::AcceptOpen)), IniDatas(ExecutablePath())
 {
     // What Designer cannot store: a named separator, the status bar's two
     // panels and a frame without a maximise button.
@@ -188,6 +193,34 @@ void TFrmMain::BtnComputeMaskClick()
     Guarded([this] {
         const ComputerMask computers = ComputerMask::FromField(Text(ui->EditNum));
         MemoReplace(ui->Memo, [&computers](PanelAppender &panel) { MaskReport(computers, panel); });
+    });
+}
+
+void TFrmMain::BtnSaveClick()
+{
+    Guarded([this] {
+        if (const auto path = SaveDlg->Execute())
+            MemoSaveToFile(ui->Memo, *path);
+    });
+}
+
+void TFrmMain::BtnLoadClick()
+{
+    Guarded([this] {
+        if (const auto path = OpenDlg->Execute())
+            MemoLoadFromFile(ui->Memo, *path);
+    });
+}
+
+// Straight to the default printer, without a print dialog.
+void TFrmMain::BtnPrintClick()
+{
+    Guarded([this] {
+        const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+        if (defaultPrinter.isNull())
+            throw Exception("There is no default printer currently selected");
+        QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+        MemoPrint(ui->Memo, printer);
     });
 }
 

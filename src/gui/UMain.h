@@ -13,11 +13,13 @@ class TFrmMain;
 
 namespace velnorix {
 
+class TFileDialog;
+
 // The calculator's main window. The layout, with every field, button and menu
 // item, lives in UMain.ui, which also binds the handlers below by name. The
 // handlers read the fields, let the core compute and build the report text,
-// and append it to the report panel. Settings are read when the window is
-// built and written when it is destroyed.
+// and append it to the report panel, which the user can save, load and print.
+// Settings are read when the window is built and written when it is destroyed.
 //
 // The layout is placed in pixels, so its font is asked for in pixels too (the
 // style sheet of ClientArea): the Chinese system font first, then
@@ -38,6 +40,9 @@ private slots:
     void BtnCalcBroadAddrClick();
     void BtnComputeSubNetClick();
     void BtnComputeMaskClick();
+    void BtnSaveClick();
+    void BtnLoadClick();
+    void BtnPrintClick();
     void MnuSetClick();
     void MnuEnglishClick();
     void MnuChineseClick();
@@ -51,6 +56,10 @@ private:
     // then the address record starts at zero; destruction runs backwards, so
     // the settings file is written while the window still exists.
     std::unique_ptr<Ui::TFrmMain> ui;
+    // Designer cannot hold dialogs, so they are built with the window, which
+    // owns them as it owns the components of the layout.
+    TFileDialog *SaveDlg;
+    TFileDialog *OpenDlg;
     TIniDatas IniDatas;
     TIPAddress IPAddress;
 

@@ -51,4 +51,11 @@ TEST(TryStrToInt, GivesNothingForTextThatIsNotANumber)
     EXPECT_EQ(TryStrToInt("0x0"), 0);
 }
 
+TEST(LfLineEnds, TurnsEachKindOfLineEndIntoOneLf)
+{
+    EXPECT_EQ(LfLineEnds("a\r\nb\rc\nd"), "a\nb\nc\nd");
+    EXPECT_EQ(LfLineEnds("\r\r\n\n\r"), "\n\n\n\n");
+    EXPECT_EQ(LfLineEnds("\n\r"), "\n\n");
+}
+
 } // namespace

@@ -21,6 +21,31 @@ TEST(ReadWholeFile, GivesTheBytesOfARegularFileOnly)
     EXPECT_EQ(ReadWholeFile(folder.path().string()), std::nullopt);
 }
 
+TEST(ReadFile, ReadsUpToTheLimitAndRefusesALargerFileUntouched)
+{
+    TempFolder folder;
+    WriteBytes(folder / "f", "12345");
+    std::string content = "before";
+    EXPECT_EQ(ReadFile(folder / "f", 4, content), ReadResult::TooLarge);
+    EXPECT_EQ(content, "before");
+    EXPECT_EQ(ReadFile(folder / "missing", 5, content), ReadResult::CannotOpen);
+    EXPECT_EQ(ReadFile(folder / "f", 5, content), ReadResult::Read);
+    EXPECT_EQ(content, "12345");
+}
+
+TEST(ReadFile, RefusesAHugeFileWithoutAllocatingIt)
+{
+    TempFolder folder;
+    WriteBytes(folder / "huge", "");
+    std::error_code error;
+    fs::resize_file(folder / "huge", std::uintmax_t{1} << 40, error); // sparse: takes no disk space
+    if (error)
+        GTEST_SKIP() << "no sparse file of 1 TiB here: " << error.message();
+    std::string content;
+    EXPECT_EQ(ReadFile(folder / "huge", 1 << 20, content), ReadResult::TooLarge);
+    EXPECT_EQ(content.capacity(), std::string().capacity());
+}
+
 TEST(WriteFileAtomically, CreatesOrReplacesTheFileAndLeavesNothingElse)
 {
     TempFolder folder;

@@ -1,5 +1,4 @@
-#include "UMain.h"
-#include "exceptions.h"
+#include "windowtest.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -8,12 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStatusBar>
-#include <QtTest>
-
-#include <memory>
 
 using namespace velnorix;
 
@@ -37,12 +31,6 @@ const QString EnglishReport = QStringLiteral("IP Addr:172.16.1.2\n"
                                              "IP Addr Kind:B\n"
                                              "Default Mask：255.255.0.0\n");
 
-// The settings file of the program under test: the test executable's own.
-QString IniPath()
-{
-    return QCoreApplication::applicationFilePath() + QStringLiteral(".ini");
-}
-
 void WriteIni(const QByteArray &content)
 {
     QFile file(IniPath());
@@ -56,35 +44,11 @@ QByteArray ReadIni()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-template <class T>
-T *Child(const QWidget &window, const char *name)
-{
-    T *child = window.findChild<T *>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no component %s", name);
-    return child;
-}
-
 } // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<TFrmMain> window;
-    QStringList errors; // what the application's error box would have shown
-
-    TFrmMain &Shown()
-    {
-        window = std::make_unique<TFrmMain>();
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        if (!QTest::qWaitForWindowActive(window.get()))
-            qFatal("the main window did not become active");
-        return *window;
-    }
-
-    QString Panel() const { return Child<QPlainTextEdit>(*window, "Memo")->toPlainText(); }
-    void Click(const char *button) { QTest::mouseClick(Child<QPushButton>(*window, button), Qt::LeftButton); }
     void Type(const char *edit, const QString &text) { Child<QLineEdit>(*window, edit)->setText(text); }
 
     // Opens the Set menu by its access key, as a user would, and reads its ticks.
@@ -101,21 +65,8 @@ class TestMainWindow : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        // A handler bound by name that does not resolve only logs a warning.
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("connect|[Nn]o such|[Nn]o matching")));
-        QFile::remove(IniPath());
-        errors.clear();
-        SetExceptionHandler([this](const std::string &message) { errors << QString::fromStdString(message); });
-    }
-
-    void cleanup()
-    {
-        window.reset();
-        SetExceptionHandler({});
-        QFile::remove(IniPath());
-    }
+    void init() { StartTest(); }
+    void cleanup() { EndTest(); }
 
     void startsWithTheStoredLayoutInChinese()
     {
