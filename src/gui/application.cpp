@@ -2,6 +2,7 @@
 
 #include "exceptions.h"
 
+#include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -9,6 +10,7 @@ namespace velnorix {
 
 TApplication::TApplication(int &argc, char **argv) : Application(argc, argv)
 {
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/velnorix.xpm")));
     SetExceptionHandler([this](const std::string &message) { ShowException(message); });
 }
 

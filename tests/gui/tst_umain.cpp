@@ -126,6 +126,9 @@ private slots:
         QCOMPARE(w.size(), w.minimumSize());
         QCOMPARE(w.size(), w.maximumSize());
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!w.windowIcon().isNull());
+        for (const char *button : {"BtnSave", "BtnLoad", "BtnPrint"})
+            QCOMPARE(Child<QPushButton>(w, button)->icon().availableSizes(), QList<QSize>{QSize(16, 16)});
 
         QCOMPARE(Child<QLabel>(w, "LblNetAddr")->font().pixelSize(), 15);
         QCOMPARE(Child<QPlainTextEdit>(w, "Memo")->font().pixelSize(), 15);
