@@ -1,5 +1,5 @@
 #include "UMain.h"
-#include "exceptions.h"
+#include "windowtest.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -56,15 +56,6 @@ QByteArray ReadIni()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-template <class T>
-T *Child(const QWidget &window, const char *name)
-{
-    T *child = window.findChild<T *>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no component %s", name);
-    return child;
-}
-
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -76,10 +67,7 @@ class TestMainWindow : public QObject {
     TFrmMain &Shown()
     {
         window = std::make_unique<TFrmMain>();
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        if (!QTest::qWaitForWindowActive(window.get()))
-            qFatal("the main window did not become active");
+        ShowActive(*window);
         return *window;
     }
 
@@ -103,11 +91,9 @@ class TestMainWindow : public QObject {
 private slots:
     void init()
     {
-        // A handler bound by name that does not resolve only logs a warning.
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("connect|[Nn]o such|[Nn]o matching")));
+        FailOnUnboundHandlers();
         QFile::remove(IniPath());
-        errors.clear();
-        SetExceptionHandler([this](const std::string &message) { errors << QString::fromStdString(message); });
+        CollectErrors(errors);
     }
 
     void cleanup()
