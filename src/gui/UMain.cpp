@@ -2,19 +2,29 @@
 
 #include "ui_UMain.h"
 
+#include "UAboutBox.h"
+#include "UVisitePhone.h"
 #include "conversion.h"
 #include "exceptions.h"
+#include "fileio.h"
+#include "paths.h"
 #include "reportpanel.h"
 #include "reports.h"
+#include "website.h"
 
+#include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QMessageBox>
 #include <QScreen>
 #include <QShowEvent>
+#include <QUrl>
 
 namespace velnorix {
+
+TFrmMain *FrmMain = nullptr;
 
 namespace {
 
@@ -67,6 +77,24 @@ std::string ExecutablePath()
 std::string Text(const QLineEdit *edit)
 {
     return edit->text().toStdString();
+}
+
+// The compiled help lies beside the executable; it is looked for afresh each
+// time, so a copy put there while the program runs is found.
+std::string HelpFilePath()
+{
+    return ExtractFilePath(ExecutablePath()) + "Velnorix.chm";
+}
+
+// Modal over the whole application, owned by the main window.
+void ShowHelpFileMissing(QWidget *owner, const QString &path)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("系统提示System Hint"),
+                    QStringLiteral("不能打开帮助文件") + path + QStringLiteral("\nCan not Open Help File") + path,
+                    QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText); // a path is never markup
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
 }
 
 QLabel *StatusPanel(const char *name, const QString &text)
@@ -187,6 +215,35 @@ void TFrmMain::MnuChineseClick()
 void TFrmMain::MnuExitClick()
 {
     Guarded([this] { close(); });
+}
+
+// Help file and web site open in whatever the desktop associates with them;
+// when nothing does, the user is not told, as there is nothing to do about it.
+void TFrmMain::MnuContentClick()
+{
+    Guarded([this] {
+        const std::string path = HelpFilePath();
+        const QString name = QFile::decodeName(path.c_str());
+        if (FileExists(path))
+            QDesktopServices::openUrl(QUrl::fromLocalFile(name));
+        else
+            ShowHelpFileMissing(this, name);
+    });
+}
+
+void TFrmMain::MnuWebClick()
+{
+    Guarded([] { QDesktopServices::openUrl(QUrl(WebSiteAddress())); });
+}
+
+void TFrmMain::MnuPhoneClick()
+{
+    Guarded([] { FrmVisitePhone->exec(); });
+}
+
+void TFrmMain::MnuAboutClick()
+{
+    Guarded([] { AboutBox->exec(); });
 }
 
 } // namespace velnorix

@@ -39,6 +39,10 @@ private slots:
     void MnuEnglishClick();
     void MnuChineseClick();
     void MnuExitClick();
+    void MnuContentClick();
+    void MnuWebClick();
+    void MnuPhoneClick();
+    void MnuAboutClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -56,5 +60,8 @@ private:
     void ShowLanAdrReport();
     void SetInterface(bool chinese);
 };
+
+// The main window, created first at start-up.
+extern TFrmMain *FrmMain;
 
 } // namespace velnorix
