@@ -27,14 +27,13 @@ public slots:
     void Open(const QUrl &url) { opened << url; }
 };
 
-class TestHelpMenu : public QObject {
+class TestHelpMenu : public WindowTest {
     Q_OBJECT
 
     std::unique_ptr<TFrmMain> main;
     std::unique_ptr<TFrmVisitePhone> phone;
     std::unique_ptr<TAboutBox> about;
     UrlLog urls;
-    QStringList errors;
 
     // Where the program looks for its help: beside the running executable,
     // here the test's, where the build puts no help file.
@@ -55,8 +54,7 @@ class TestHelpMenu : public QObject {
 private slots:
     void init()
     {
-        FailOnUnboundHandlers();
-        CollectErrors(errors);
+        WindowTest::init();
         QFile::remove(HelpFile());
         urls.opened.clear();
         for (const char *scheme : {"file", "http", "https"})
@@ -80,10 +78,9 @@ private slots:
         about.reset();
         phone.reset();
         main.reset();
-        SetExceptionHandler({});
         QFile::remove(HelpFile());
         QFile::remove(QCoreApplication::applicationFilePath() + QStringLiteral(".ini"));
-        QVERIFY(errors.isEmpty());
+        WindowTest::cleanup();
     }
 
     void contentWithoutHelpFileNamesItsPathTwice()

@@ -7,24 +7,10 @@
 
 using namespace velnorix;
 
-class TestAboutBox : public QObject {
+class TestAboutBox : public WindowTest {
     Q_OBJECT
 
-    QStringList errors;
-
 private slots:
-    void init()
-    {
-        FailOnUnboundHandlers();
-        CollectErrors(errors);
-    }
-
-    void cleanup()
-    {
-        SetExceptionHandler({});
-        QVERIFY(errors.isEmpty());
-    }
-
     void hasItsStoredLayout()
     {
         TAboutBox box;

@@ -31,24 +31,10 @@ QRect DarkPixels(const QImage &picture)
 
 } // namespace
 
-class TestVisitePhone : public QObject {
+class TestVisitePhone : public WindowTest {
     Q_OBJECT
 
-    QStringList errors;
-
 private slots:
-    void init()
-    {
-        FailOnUnboundHandlers();
-        CollectErrors(errors);
-    }
-
-    void cleanup()
-    {
-        SetExceptionHandler({});
-        QVERIFY(errors.isEmpty());
-    }
-
     void hasItsStoredLayout()
     {
         TFrmVisitePhone form;

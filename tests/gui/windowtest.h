@@ -51,6 +51,28 @@ inline void CollectErrors(QStringList &errors)
     velnorix::SetExceptionHandler([&errors](const std::string &message) { errors << QString::fromStdString(message); });
 }
 
+// The fixture of a window test: a handler that does not bind fails the test,
+// and so does an error box, unless the test takes the error.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+protected:
+    QStringList errors; // what the application's error box would have shown
+
+protected slots:
+    void init()
+    {
+        FailOnUnboundHandlers();
+        CollectErrors(errors);
+    }
+
+    void cleanup()
+    {
+        velnorix::SetExceptionHandler({});
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+    }
+};
+
 // Acts on each modal window the code under test opens, from inside the
 // exec() that would otherwise block the test. The action must close the
 // window, or it is acted on again.
