@@ -7,6 +7,7 @@
 #include "conversion.h"
 #include "exceptions.h"
 #include "fileio.h"
+#include "modalform.h"
 #include "paths.h"
 #include "reportpanel.h"
 #include "reports.h"
@@ -86,7 +87,7 @@ std::string HelpFilePath()
     return ExtractFilePath(ExecutablePath()) + "Velnorix.chm";
 }
 
-// Modal over the whole application, owned by the main window.
+// Modal over the whole application, although `owner` holds it.
 void ShowHelpFileMissing(QWidget *owner, const QString &path)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("系统提示System Hint"),
@@ -94,7 +95,7 @@ void ShowHelpFileMissing(QWidget *owner, const QString &path)
                     QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText); // a path is never markup
     box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    ShowModal(box);
 }
 
 QLabel *StatusPanel(const char *name, const QString &text)
@@ -238,12 +239,12 @@ void TFrmMain::MnuWebClick()
 
 void TFrmMain::MnuPhoneClick()
 {
-    Guarded([] { FrmVisitePhone->exec(); });
+    Guarded([] { ShowModal(*FrmVisitePhone); });
 }
 
 void TFrmMain::MnuAboutClick()
 {
-    Guarded([] { AboutBox->exec(); });
+    Guarded([] { ShowModal(*AboutBox); });
 }
 
 } // namespace velnorix

@@ -1,6 +1,8 @@
 #include "modalform.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 
 namespace velnorix {
 
@@ -19,6 +21,15 @@ void TModalForm::keyPressEvent(QKeyEvent *event)
     if (event->matches(QKeySequence::Cancel))
         return;
     QDialog::keyPressEvent(event);
+}
+
+int ShowModal(QDialog &dialog)
+{
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    const int result = dialog.exec();
+    if (active)
+        active->activateWindow();
+    return result;
 }
 
 } // namespace velnorix

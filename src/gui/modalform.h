@@ -24,4 +24,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
+// Shows a dialog modally, then hands the keyboard back to the window that had
+// it, also where no window manager does that (a bare X server). Returns the
+// dialog's result.
+int ShowModal(QDialog &dialog);
+
 } // namespace velnorix

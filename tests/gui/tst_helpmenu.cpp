@@ -43,7 +43,6 @@ class TestHelpMenu : public WindowTest {
     // Alt+H, then the item's letter.
     void ChooseFromHelpMenu(Qt::Key item)
     {
-        ShowActive(*main);
         QTest::keyClick(main.get(), Qt::Key_H, Qt::AltModifier);
         auto *menu = Child<QMenu>(*main, "MnuHelp");
         if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
@@ -66,6 +65,7 @@ private slots:
         FrmMain = main.get();
         FrmVisitePhone = phone.get();
         AboutBox = about.get();
+        ShowActive(*main);
     }
 
     void cleanup()
@@ -115,6 +115,7 @@ private slots:
         QCOMPARE(owner, main.get());
         QCOMPARE(modality, Qt::ApplicationModal);
         QVERIFY(urls.opened.isEmpty());
+        QTRY_COMPARE(QApplication::activeWindow(), main.get()); // the keyboard is back for the next command
     }
 
     void contentOpensTheHelpFileBesideTheProgram()
@@ -155,6 +156,7 @@ private slots:
             QTest::mouseClick(Child<QPushButton>(modal, "BtnClose"), Qt::LeftButton);
         });
         ChooseFromHelpMenu(Qt::Key_P);
+        QTRY_COMPARE(QApplication::activeWindow(), main.get());
         ChooseFromHelpMenu(Qt::Key_P);
         QCOMPARE(shown, (QList<QWidget *>{phone.get(), phone.get()}));
         QVERIFY(!pictures.front().isNull());
@@ -169,6 +171,7 @@ private slots:
             QTest::mouseClick(Child<QPushButton>(modal, "OKButton"), Qt::LeftButton);
         });
         ChooseFromHelpMenu(Qt::Key_A);
+        QTRY_COMPARE(QApplication::activeWindow(), main.get());
         ChooseFromHelpMenu(Qt::Key_A);
         QCOMPARE(shown, (QList<QWidget *>{about.get(), about.get()}));
     }
