@@ -12,6 +12,7 @@
 #include "reportpanel.h"
 #include "reports.h"
 #include "website.h"
+#include "windowplacement.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
-#include <QScreen>
 #include <QShowEvent>
 #include <QUrl>
 
@@ -123,8 +123,7 @@ TFrmMain::TFrmMain(QWidget *parent)
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    CentreOnScreen(*this);
 }
 
 TFrmMain::~TFrmMain() = default;

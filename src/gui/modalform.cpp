@@ -1,5 +1,7 @@
 #include "modalform.h"
 
+#include "windowplacement.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -21,6 +23,14 @@ void TModalForm::keyPressEvent(QKeyEvent *event)
     if (event->matches(QKeySequence::Cancel))
         return;
     QDialog::keyPressEvent(event);
+}
+
+// QDialog would centre the window itself, shifted by a guess at the frame's
+// size; this places it exactly as the main window is placed.
+void TModalForm::showEvent(QShowEvent *event)
+{
+    CentreOnScreen(*this);
+    QDialog::showEvent(event);
 }
 
 int ShowModal(QDialog &dialog)
