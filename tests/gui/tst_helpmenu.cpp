@@ -16,6 +16,13 @@
 
 using namespace velnorix;
 
+namespace {
+
+// What the Help menu hands to the desktop: the help file and the web site.
+constexpr const char *UrlSchemes[] = {"file", "http", "https"};
+
+} // namespace
+
 // Stands in for the desktop's browser and help viewer, so that no test starts one.
 class UrlLog : public QObject {
     Q_OBJECT
@@ -56,7 +63,7 @@ private slots:
         WindowTest::init();
         QFile::remove(HelpFile());
         urls.opened.clear();
-        for (const char *scheme : {"file", "http", "https"})
+        for (const char *scheme : UrlSchemes)
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &urls, "Open");
         // The three windows of the program, as its start-up creates them.
         main = std::make_unique<TFrmMain>();
@@ -70,7 +77,7 @@ private slots:
 
     void cleanup()
     {
-        for (const char *scheme : {"file", "http", "https"})
+        for (const char *scheme : UrlSchemes)
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
         FrmMain = nullptr;
         FrmVisitePhone = nullptr;

@@ -51,8 +51,8 @@ inline void CollectErrors(QStringList &errors)
     velnorix::SetExceptionHandler([&errors](const std::string &message) { errors << QString::fromStdString(message); });
 }
 
-// The fixture of a window test: a handler that does not bind fails the test,
-// and so does an error box, unless the test takes the error.
+// The fixture of a window test that provokes no error: a handler that does
+// not bind fails the test, and so does an error box.
 class WindowTest : public QObject {
     Q_OBJECT
 
@@ -132,7 +132,7 @@ Q_DECLARE_METATYPE(Closing)
 
 struct ModalShowing {
     int result = -1;           // what exec() returned
-    bool openAfterEsc = false; // Esc was pressed first
+    bool openAfterEsc = false; // still open after Esc, which is pressed first
     QRect geometry;            // where the window stood
 };
 
