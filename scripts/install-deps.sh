@@ -3,7 +3,7 @@
 # any is missing. Without root it prints the one command to run instead.
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libqrencode-dev fp-utils fonts-wqy-microhei)
+packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libqrencode-dev fp-utils xdg-utils fonts-wqy-microhei)
 
 missing=()
 for package in "${packages[@]}"; do
