@@ -3,7 +3,8 @@
 # any is missing. Without root it prints the one command to run instead.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev fonts-wqy-microhei poppler-utils)
+packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libqrencode-dev fp-utils xdg-utils
+          poppler-utils fonts-wqy-microhei)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,4 +1,6 @@
+#include "UAboutBox.h"
 #include "UMain.h"
+#include "UVisitePhone.h"
 #include "application.h"
 #include "exceptions.h"
 
@@ -7,10 +9,11 @@ using namespace velnorix;
 int main(int argc, char *argv[])
 {
     TApplication Application(argc, argv);
-    TFrmMain *FrmMain = nullptr;
     try {
         Application.SetTitle(QStringLiteral("Velnorix网络地址计算器2023"));
         Application.CreateForm(FrmMain);
+        Application.CreateForm(FrmVisitePhone);
+        Application.CreateForm(AboutBox);
         Application.Run();
     } catch (const Exception &error) {
         Application.ShowException(error.Message());

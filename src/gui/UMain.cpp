@@ -2,21 +2,32 @@
 
 #include "ui_UMain.h"
 
+#include "UAboutBox.h"
+#include "UVisitePhone.h"
 #include "exceptions.h"
 #include "filedialog.h"
+#include "fileio.h"
+#include "modalform.h"
+#include "paths.h"
 #include "reportpanel.h"
 #include "reports.h"
+#include "website.h"
+#include "windowplacement.h"
 
+#include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QScreen>
 #include <QShowEvent>
+#include <QUrl>
 
 namespace velnorix {
+
+TFrmMain *FrmMain = nullptr;
 
 namespace {
 
@@ -71,6 +82,24 @@ std::string Text(const QLineEdit *edit)
     return edit->text().toStdString();
 }
 
+// The compiled help lies beside the executable; it is looked for afresh each
+// time, so a copy put there while the program runs is found.
+std::string HelpFilePath()
+{
+    return ExtractFilePath(ExecutablePath()) + "Velnorix.chm";
+}
+
+// Modal over the whole application, although `owner` holds it.
+void ShowHelpFileMissing(QWidget *owner, const QString &path)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("系统提示System Hint"),
+                    QStringLiteral("不能打开帮助文件") + path + QStringLiteral("\nCan not Open Help File") + path,
+                    QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText); // a path is never markup
+    box.setWindowModality(Qt::ApplicationModal);
+    ShowModal(box);
+}
+
 QLabel *StatusPanel(const char *name, const QString &text)
 {
     auto *panel = new QLabel(text);
@@ -98,8 +127,7 @@ TFrmMain::TFrmMain(QWidget *parent)
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    CentreOnScreen(*this);
 }
 
 TFrmMain::~TFrmMain() = default;
@@ -252,6 +280,35 @@ void TFrmMain::MnuChineseClick()
 void TFrmMain::MnuExitClick()
 {
     Guarded([this] { close(); });
+}
+
+// Help file and web site open in whatever the desktop associates with them;
+// when nothing does, the user is not told, as there is nothing to do about it.
+void TFrmMain::MnuContentClick()
+{
+    Guarded([this] {
+        const std::string path = HelpFilePath();
+        const QString name = QFile::decodeName(path.c_str());
+        if (FileExists(path))
+            QDesktopServices::openUrl(QUrl::fromLocalFile(name));
+        else
+            ShowHelpFileMissing(this, name);
+    });
+}
+
+void TFrmMain::MnuWebClick()
+{
+    Guarded([] { QDesktopServices::openUrl(QUrl(WebSiteAddress())); });
+}
+
+void TFrmMain::MnuPhoneClick()
+{
+    Guarded([] { ShowModal(*FrmVisitePhone); });
+}
+
+void TFrmMain::MnuAboutClick()
+{
+    Guarded([] { ShowModal(*AboutBox); });
 }
 
 } // namespace velnorix

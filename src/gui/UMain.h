@@ -47,6 +47,10 @@ private slots:
     void MnuEnglishClick();
     void MnuChineseClick();
     void MnuExitClick();
+    void MnuContentClick();
+    void MnuWebClick();
+    void MnuPhoneClick();
+    void MnuAboutClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -69,5 +73,8 @@ private:
     void ClearIfAsked();
     void SetInterface(bool chinese);
 };
+
+// The main window, created first at start-up.
+extern TFrmMain *FrmMain;
 
 } // namespace velnorix

@@ -1,14 +1,16 @@
 #include "application.h"
 
 #include "exceptions.h"
+#include "modalform.h"
 
+#include <QIcon>
 #include <QMessageBox>
-#include <QPointer>
 
 namespace velnorix {
 
 TApplication::TApplication(int &argc, char **argv) : Application(argc, argv)
 {
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/velnorix.xpm")));
     SetExceptionHandler([this](const std::string &message) { ShowException(message); });
 }
 
@@ -31,14 +33,9 @@ void TApplication::Run()
 
 void TApplication::ShowException(const std::string &message) const
 {
-    const QPointer<QWidget> active = QApplication::activeWindow();
     QMessageBox box(QMessageBox::Critical, Title, QString::fromStdString(ExceptionBoxText(message)), QMessageBox::Ok,
-                    active);
-    box.exec();
-    // Hand the keyboard back to the window the error interrupted, also where
-    // no window manager does it (a bare X server).
-    if (active)
-        active->activateWindow();
+                    QApplication::activeWindow());
+    ShowModal(box);
 }
 
 } // namespace velnorix

@@ -108,7 +108,7 @@ QString PdfText(const QString &tool, const QStringList &arguments)
 
 } // namespace
 
-class TestReportFiles : public WindowTest {
+class TestReportFiles : public MainWindowTest {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> folder;

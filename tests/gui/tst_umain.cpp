@@ -46,7 +46,7 @@ QByteArray ReadIni()
 
 } // namespace
 
-class TestMainWindow : public WindowTest {
+class TestMainWindow : public MainWindowTest {
     Q_OBJECT
 
     void Type(const char *edit, const QString &text) { Child<QLineEdit>(*window, edit)->setText(text); }
@@ -77,6 +77,9 @@ private slots:
         QCOMPARE(w.size(), w.minimumSize());
         QCOMPARE(w.size(), w.maximumSize());
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!w.windowIcon().isNull());
+        for (const char *button : {"BtnSave", "BtnLoad", "BtnPrint"})
+            QCOMPARE(Child<QPushButton>(w, button)->icon().availableSizes(), QList<QSize>{QSize(16, 16)});
 
         QCOMPARE(Child<QLabel>(w, "LblNetAddr")->font().pixelSize(), 15);
         QCOMPARE(Child<QPlainTextEdit>(w, "Memo")->font().pixelSize(), 15);
