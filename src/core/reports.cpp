@@ -3,41 +3,65 @@
 #include "conversion.h"
 
 #include <array>
+#include <charconv>
+#include <cstring>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
 
 namespace velnorix {
 
 namespace {
-constexpr std::string_view LineEnd = "\r\n";
+constexpr char LineEnd[] = "\r\n";
 
-// Builds one report line in a buffer that keeps its capacity from line to line.
+// Builds one report line in a fixed buffer, so that even the longest report,
+// three lines per group, builds its lines without touching the heap. Lines
+// are a label or two and a few numbers, far below the buffer's size.
 class Line {
 public:
     Line &operator<<(std::string_view piece)
     {
-        text.append(piece);
+        std::memcpy(Room(piece.size()), piece.data(), piece.size());
+        size += piece.size();
         return *this;
+    }
+    // A label's length is known when it is compiled, and so its copy is a
+    // few moves instead of a call.
+    template <std::size_t Length>
+    Line &operator<<(const char (&label)[Length])
+    {
+        return *this << std::string_view(label, Length - 1);
     }
     Line &operator<<(std::int64_t number)
     {
-        AppendDecimal(text, number);
+        constexpr std::size_t longest = 20; // "-9223372036854775808"
+        char *out = Room(longest);
+        size += std::to_chars(out, out + longest, number).ptr - out;
         return *this;
     }
     Line &Address(std::uint32_t address)
     {
-        AppendDotted(text, address);
+        char *out = Room(DottedRoom);
+        size += WriteDotted(out, address) - out;
         return *this;
     }
     // Appends the line to the panel and starts the next one.
     void AddTo(PanelAppender &panel)
     {
-        panel.Add(text);
-        text.clear();
+        panel.Add({buffer.data(), size});
+        size = 0;
     }
 
 private:
-    std::string text;
+    std::array<char, 256> buffer;
+    std::size_t size = 0;
+
+    char *Room(std::size_t bytes)
+    {
+        if (bytes > buffer.size() - size)
+            throw std::length_error("report line longer than its buffer");
+        return buffer.data() + size;
+    }
 };
 
 } // namespace
@@ -85,11 +109,14 @@ void SubnetReport(const SubnetDivision &division, PanelAppender &panel)
     for (std::uint32_t group = 0; group < starts.size(); ++group)
         starts[group] = division.GroupStart(group);
 
+    // Each group's number appears in its three lines: it is written once.
+    char numberText[10];
     for (std::uint32_t group = 0; group < starts.size(); ++group) {
+        const std::string_view number(numberText, std::to_chars(numberText, std::end(numberText), group).ptr);
         const std::uint32_t start = starts[group];
-        (line << LineEnd << "第" << group << "组有效网络开始地址:").Address(start).AddTo(panel);
-        (line << "第" << group << "组网络有效结束地址:").Address(division.GroupEnd(start)).AddTo(panel);
-        (line << "第" << group << "组网络广播地址:").Address(division.GroupBroadcast(start)).AddTo(panel);
+        (line << LineEnd << "第" << number << "组有效网络开始地址:").Address(start).AddTo(panel);
+        (line << "第" << number << "组网络有效结束地址:").Address(division.GroupEnd(start)).AddTo(panel);
+        (line << "第" << number << "组网络广播地址:").Address(division.GroupBroadcast(start)).AddTo(panel);
     }
 }
 

@@ -15,7 +15,7 @@ std::string Panel(std::string text, const std::vector<std::string_view> &reports
     PanelAppender appender(!text.empty() && text.back() != '\n');
     for (const auto report : reports)
         appender.Add(report);
-    return text + appender.Text();
+    return text.append(appender.Text());
 }
 
 TEST(PanelAppender, AReportEndingInALineBreakIsFollowedByAnEmptyLine)

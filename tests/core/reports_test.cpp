@@ -105,7 +105,7 @@ std::string SubnetPanel(std::string_view segments, std::string_view beginBits, s
 {
     PanelAppender panel(false);
     SubnetReport(SubnetDivision::FromFields(segments, beginBits, beginAddress), panel);
-    return panel.Text();
+    return std::string(panel.Text());
 }
 
 TEST(SubnetReport, ListsTheHeadingsThenEveryGroupAfterAnEmptyLine)
@@ -176,7 +176,7 @@ std::string MaskPanel(std::string_view computers)
 {
     PanelAppender panel(false);
     MaskReport(ComputerMask::FromField(computers), panel);
-    return panel.Text();
+    return std::string(panel.Text());
 }
 
 TEST(MaskReport, NamesTheAddressTotalTheMaskAndTheComputers)
