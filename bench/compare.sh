@@ -70,11 +70,18 @@ peak_kb() {
     /usr/bin/time -v $1 2>&1 >/dev/null | awk -F': ' '/Maximum resident set size/ { print $2 }'
 }
 
-printf '%-14s %10s %9s %9s %8s %10s\n' command median/ms "x cat" "x cli" bytes/MB "peak/MB"
+printf '%-14s %10s %9s %9s %8s %10s\n' command median/ms "x cat" "x cli" bytes/MB "peak/MiB"
 for i in "${!commands[@]}"; do
+    peaks[$i]=$(peak_kb "${commands[$i]}")
     bytes=$(${commands[$i]} | wc -c)
     awk -v name="${names[$i]}" -v t="${medians[$i]}" -v cat="${medians[1]}" -v cli="${medians[0]}" \
-        -v bytes="$bytes" -v peak="$(peak_kb "${commands[$i]}")" \
+        -v bytes="$bytes" -v peak="${peaks[$i]}" \
         'BEGIN { printf "%-14s %10.2f %9.2f %9.2f %8.2f %10.1f\n", name, t / 1000, t / cat, t / cli, bytes / 1e6, peak / 1024 }'
 done
 echo "($rounds interleaved rounds, median wall time of each command)"
+
+awk -v cli="${medians[0]}" -v cat="${medians[1]}" -v ipcalc="${medians[2]}" -v sipcalc="${medians[3]}" \
+    -v peak="${peaks[0]}" 'BEGIN {
+    met = cli / cat <= 1.5 && cli < ipcalc && cli < sipcalc && peak / 1024 < 8
+    printf "goal 1: velnorix-cli %.2f x cat (<= 1.5), %.2f x ipcalc-ng and %.2f x sipcalc (< 1), peak %.1f MiB (< 8): %s\n",
+        cli / cat, cli / ipcalc, cli / sipcalc, peak / 1024, met ? "met" : "NOT met" }'
