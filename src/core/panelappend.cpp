@@ -25,20 +25,29 @@ char *PanelAppender::Grow(std::size_t bytes)
     return text.get() + size;
 }
 
-void PanelAppender::Add(std::string_view reportText)
+template <class Write>
+void PanelAppender::Append(std::string_view reportText, Write write)
 {
-    // The text never grows when its line ends become LF, and one break is
-    // added, before it or after it.
-    char *out = Room(reportText.size() + 1);
+    char *out = Room(reportText.size() + 1); // one break, before the text or after it
     if (lastLineHasText)
         *out++ = '\n';
-    out = WriteLfLineEnds(out, reportText);
+    out = write(out, reportText);
     if (!lastLineHasText)
         *out++ = '\n';
     lastLineHasText = out[-1] != '\n';
-    size = out - text.get();
+    size = static_cast<std::size_t>(out - text.get());
     if (spill && size >= SpillSize)
         Flush();
+}
+
+void PanelAppender::Add(std::string_view reportText)
+{
+    Append(reportText, WriteLfLineEnds);
+}
+
+void PanelAppender::AddLf(std::string_view reportText)
+{
+    Append(reportText, [](char *out, std::string_view lines) { return std::copy_n(lines.data(), lines.size(), out); });
 }
 
 void PanelAppender::Flush()

@@ -2,6 +2,7 @@
 
 #include "conversion.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstring>
@@ -14,41 +15,60 @@ namespace velnorix {
 namespace {
 constexpr char LineEnd[] = "\r\n";
 
+// A number in decimal, written once for the several lines that show it.
+class Decimal {
+public:
+    static constexpr std::size_t Longest = 20; // "-9223372036854775808"
+
+    explicit Decimal(std::int64_t number)
+        : size(static_cast<std::size_t>(std::to_chars(digits.data(), digits.data() + Longest, number).ptr - digits.data()))
+    {
+    }
+
+    const std::array<char, Longest> &Digits() const { return digits; }
+    std::size_t Size() const { return size; }
+
+private:
+    std::array<char, Longest> digits;
+    std::size_t size;
+};
+
 // Builds one report line in a fixed buffer, so that even the longest report,
 // three lines per group, builds its lines without touching the heap. Lines
-// are a label or two and a few numbers, far below the buffer's size.
+// are a label or two and a few numbers, far below the buffer's size. Line
+// ends are LF as they are written: labels are the only pieces that can hold
+// one, and the panel then has no line ends left to look for.
 class Line {
 public:
-    Line &operator<<(std::string_view piece)
-    {
-        std::memcpy(Room(piece.size()), piece.data(), piece.size());
-        size += piece.size();
-        return *this;
-    }
-    // A label's length is known when it is compiled, and so its copy is a
-    // few moves instead of a call.
+    // A label's length, and whether it holds a CR, are known when it is
+    // compiled: its copy is a few moves.
     template <std::size_t Length>
     Line &operator<<(const char (&label)[Length])
     {
-        return *this << std::string_view(label, Length - 1);
-    }
-    Line &operator<<(std::int64_t number)
-    {
-        constexpr std::size_t longest = 20; // "-9223372036854775808"
-        char *out = Room(longest);
-        size += std::to_chars(out, out + longest, number).ptr - out;
+        const std::string_view text(label, Length - 1);
+        char *out = Room(text.size());
+        char *end = text.find('\r') == std::string_view::npos ? std::copy_n(text.data(), text.size(), out)
+                                                               : WriteLfLineEnds(out, text);
+        size += static_cast<std::size_t>(end - out);
         return *this;
     }
+    Line &operator<<(const Decimal &number)
+    {
+        std::copy_n(number.Digits().data(), Decimal::Longest, Room(Decimal::Longest)); // all, a fixed-size copy
+        size += number.Size();
+        return *this;
+    }
+    Line &operator<<(std::int64_t number) { return *this << Decimal(number); }
     Line &Address(std::uint32_t address)
     {
         char *out = Room(DottedRoom);
-        size += WriteDotted(out, address) - out;
+        size += static_cast<std::size_t>(WriteDotted(out, address) - out);
         return *this;
     }
     // Appends the line to the panel and starts the next one.
     void AddTo(PanelAppender &panel)
     {
-        panel.Add({buffer.data(), size});
+        panel.AddLf({buffer.data(), size});
         size = 0;
     }
 
@@ -109,10 +129,8 @@ void SubnetReport(const SubnetDivision &division, PanelAppender &panel)
     for (std::uint32_t group = 0; group < starts.size(); ++group)
         starts[group] = division.GroupStart(group);
 
-    // Each group's number appears in its three lines: it is written once.
-    char numberText[10];
     for (std::uint32_t group = 0; group < starts.size(); ++group) {
-        const std::string_view number(numberText, std::to_chars(numberText, std::end(numberText), group).ptr);
+        const Decimal number(group); // in each of the group's three lines
         const std::uint32_t start = starts[group];
         (line << LineEnd << "第" << number << "组有效网络开始地址:").Address(start).AddTo(panel);
         (line << "第" << number << "组网络有效结束地址:").Address(division.GroupEnd(start)).AddTo(panel);

@@ -50,6 +50,23 @@ TEST(PanelAppender, AnEmptyReportAddsAnEmptyLine)
     EXPECT_EQ(Panel("x", {""}), "x\n");
 }
 
+TEST(PanelAppender, AddLfGivesWhatAddGivesForTextWithLfLineEnds)
+{
+    const std::pair<std::string, std::vector<std::string_view>> cases[] = {
+        {"", {"a\nb\n"}}, {"就绪\n", {"a\n", "b\n"}}, {"typed", {"a\nb\n"}}, {"typed", {"a", "b"}},
+        {"", {"1", "2", "\n3"}}, {"", {""}}, {"x", {""}}, {"x", {"\n"}},
+    };
+    for (const auto &[start, reports] : cases) {
+        PanelAppender added(!start.empty() && start.back() != '\n');
+        PanelAppender addedLf(!start.empty() && start.back() != '\n');
+        for (const auto report : reports) {
+            added.Add(report);
+            addedLf.AddLf(report);
+        }
+        EXPECT_EQ(addedLf.Text(), added.Text()) << "after '" << start << "'";
+    }
+}
+
 TEST(PanelAppender, ASpillReceivesTheSameTextInPiecesOfBoundedSize)
 {
     PanelAppender whole(true);
