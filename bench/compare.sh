@@ -6,7 +6,8 @@
 # peak memory comes from one more run of each under /usr/bin/time -v.
 #
 # usage: bench/compare.sh [velnorix-cli] [rounds]   (default build/velnorix-cli, 21)
-# Prints one table: median, ratio to cat, ratio to velnorix-cli, peak memory.
+# Prints one table: wall time and its ratios to cat and to velnorix-cli,
+# processor time and its ratio to cat, bytes written, peak memory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -41,44 +42,61 @@ commands=(
     "sipcalc -s 24 10.0.0.0/8"
 )
 
-# Microseconds of wall time of one run, output to /dev/null.
+# One run, output to /dev/null: microseconds of wall time, then milliseconds
+# of processor time (user and system). Run in a subshell, whose `times` then
+# counts this one command as its children's time; it is whole milliseconds,
+# so only its mean over the rounds is used. On a busy machine the processor
+# time still says what a command costs when its wall time says more.
 run_time() {
-    local start=$EPOCHREALTIME
-    $1 >/dev/null
-    local end=$EPOCHREALTIME
-    echo $((${end/./} - ${start/./}))
+    (
+        start=$EPOCHREALTIME
+        $1 >/dev/null
+        end=$EPOCHREALTIME
+        echo $((${end/./} - ${start/./}))
+        times
+    ) | awk 'NR == 1 { wall = $1 }
+             NR == 3 { split($1 $2, t, /[ms]/); cpu = (t[1] * 60 + t[2] + t[3] * 60 + t[4]) * 1000 }
+             END { print wall, cpu }'
 }
 
 median() {
     sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'
 }
 
-declare -A times
+mean() {
+    awk '{ sum += $1 } END { print sum / NR }'
+}
+
+declare -A walls cpus
 for command in "${commands[@]}"; do $command >/dev/null; done # warm the page cache
 for ((round = 0; round < rounds; ++round)); do
     for i in "${!commands[@]}"; do
-        times[$i]+="$(run_time "${commands[$i]}") "
+        read -r wall cpu < <(run_time "${commands[$i]}")
+        walls[$i]+="$wall "
+        cpus[$i]+="$cpu "
     done
 done
 
-medians=()
+medians=() cpu_means=()
 for i in "${!commands[@]}"; do
-    medians[$i]=$(tr ' ' '\n' <<<"${times[$i]}" | grep . | median)
+    medians[$i]=$(tr ' ' '\n' <<<"${walls[$i]}" | grep . | median)
+    cpu_means[$i]=$(tr ' ' '\n' <<<"${cpus[$i]}" | grep . | mean)
 done
 
 peak_kb() {
     /usr/bin/time -v $1 2>&1 >/dev/null | awk -F': ' '/Maximum resident set size/ { print $2 }'
 }
 
-printf '%-14s %10s %9s %9s %8s %10s\n' command median/ms "x cat" "x cli" bytes/MB "peak/MiB"
+printf '%-14s %10s %7s %7s %11s %7s %8s %9s\n' command "wall/ms" "x cat" "x cli" "cpu/ms" "x cat" "bytes/MB" "peak/MiB"
 for i in "${!commands[@]}"; do
     peaks[$i]=$(peak_kb "${commands[$i]}")
     bytes=$(${commands[$i]} | wc -c)
     awk -v name="${names[$i]}" -v t="${medians[$i]}" -v cat="${medians[1]}" -v cli="${medians[0]}" \
-        -v bytes="$bytes" -v peak="${peaks[$i]}" \
-        'BEGIN { printf "%-14s %10.2f %9.2f %9.2f %8.2f %10.1f\n", name, t / 1000, t / cat, t / cli, bytes / 1e6, peak / 1024 }'
+        -v cpu="${cpu_means[$i]}" -v cpucat="${cpu_means[1]}" -v bytes="$bytes" -v peak="${peaks[$i]}" \
+        'BEGIN { printf "%-14s %10.2f %7.2f %7.2f %11.2f %7.2f %8.2f %9.1f\n", name, t / 1000, t / cat, t / cli,
+                 cpu, cpu / cpucat, bytes / 1e6, peak / 1024 }'
 done
-echo "($rounds interleaved rounds, median wall time of each command)"
+echo "($rounds interleaved rounds: median wall time, mean processor time; load average $(cut -d' ' -f1-3 /proc/loadavg))"
 
 awk -v cli="${medians[0]}" -v cat="${medians[1]}" -v ipcalc="${medians[2]}" -v sipcalc="${medians[3]}" \
     -v peak="${peaks[0]}" 'BEGIN {
