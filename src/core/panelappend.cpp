@@ -25,29 +25,28 @@ char *PanelAppender::Grow(std::size_t bytes)
     return text.get() + size;
 }
 
-template <class Write>
-void PanelAppender::Append(std::string_view reportText, Write write)
+// The break goes before the text when the last line has text, else after it.
+char *PanelAppender::LineRoom(std::size_t longest)
 {
-    char *out = Room(reportText.size() + 1); // one break, before the text or after it
+    char *out = Room(longest + 1);
     if (lastLineHasText)
         *out++ = '\n';
-    out = write(out, reportText);
+    return out;
+}
+
+void PanelAppender::AddLine(char *end)
+{
     if (!lastLineHasText)
-        *out++ = '\n';
-    lastLineHasText = out[-1] != '\n';
-    size = static_cast<std::size_t>(out - text.get());
+        *end++ = '\n';
+    lastLineHasText = end[-1] != '\n';
+    size = static_cast<std::size_t>(end - text.get());
     if (spill && size >= SpillSize)
         Flush();
 }
 
 void PanelAppender::Add(std::string_view reportText)
 {
-    Append(reportText, WriteLfLineEnds);
-}
-
-void PanelAppender::AddLf(std::string_view reportText)
-{
-    Append(reportText, [](char *out, std::string_view lines) { return std::copy_n(lines.data(), lines.size(), out); });
+    AddLine(WriteLfLineEnds(LineRoom(reportText.size()), reportText));
 }
 
 void PanelAppender::Flush()

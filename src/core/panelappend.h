@@ -24,10 +24,14 @@ public:
     explicit PanelAppender(bool lastLineHasText, Spill spill = {});
 
     void Add(std::string_view reportText);
-    // Add for a report text whose line ends are all LF already, as the core
-    // builds its report lines: the same result without looking for CRs,
-    // which the longest report, some 200,000 appends, feels.
-    void AddLf(std::string_view reportText);
+
+    // Add for a report text written straight into the buffer, as the core
+    // builds its report lines: LineRoom gives room for up to `longest` bytes,
+    // AddLine appends what was written there, up to `end`. The text's line
+    // ends must be LF already. The longest report, some 200,000 appends,
+    // thus copies and scans none of its lines.
+    char *LineRoom(std::size_t longest);
+    void AddLine(char *end);
 
     // What has been added and not yet spilt, to insert at the end of the panel.
     std::string_view Text() const { return {text.get(), size}; }
@@ -38,9 +42,8 @@ public:
 private:
     bool lastLineHasText;
     Spill spill;
-    // A buffer of its own rather than a std::string: Add writes each line
-    // with plain copies once it has made room, which the longest report,
-    // some 200,000 appends, feels.
+    // A buffer of its own rather than a std::string, so that lines can be
+    // written into it in place.
     std::unique_ptr<char[]> text;
     std::size_t size = 0;
     std::size_t capacity = 0;
@@ -48,10 +51,6 @@ private:
     // Where `bytes` more can be written, after growing the buffer if needed.
     char *Room(std::size_t bytes) { return bytes <= capacity - size ? text.get() + size : Grow(bytes); }
     char *Grow(std::size_t bytes);
-    // Appends the text as `write` puts it down, with the line break the rule
-    // asks for; `write` puts down no more than it was given.
-    template <class Write>
-    void Append(std::string_view reportText, Write write);
 };
 
 } // namespace velnorix

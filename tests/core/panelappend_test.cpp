@@ -50,7 +50,7 @@ TEST(PanelAppender, AnEmptyReportAddsAnEmptyLine)
     EXPECT_EQ(Panel("x", {""}), "x\n");
 }
 
-TEST(PanelAppender, AddLfGivesWhatAddGivesForTextWithLfLineEnds)
+TEST(PanelAppender, ALineWrittenInPlaceIsAddedAsAddAddsIt)
 {
     const std::pair<std::string, std::vector<std::string_view>> cases[] = {
         {"", {"a\nb\n"}}, {"就绪\n", {"a\n", "b\n"}}, {"typed", {"a\nb\n"}}, {"typed", {"a", "b"}},
@@ -58,12 +58,12 @@ TEST(PanelAppender, AddLfGivesWhatAddGivesForTextWithLfLineEnds)
     };
     for (const auto &[start, reports] : cases) {
         PanelAppender added(!start.empty() && start.back() != '\n');
-        PanelAppender addedLf(!start.empty() && start.back() != '\n');
+        PanelAppender written(!start.empty() && start.back() != '\n');
         for (const auto report : reports) {
             added.Add(report);
-            addedLf.AddLf(report);
+            written.AddLine(std::copy(report.begin(), report.end(), written.LineRoom(report.size())));
         }
-        EXPECT_EQ(addedLf.Text(), added.Text()) << "after '" << start << "'";
+        EXPECT_EQ(written.Text(), added.Text()) << "after '" << start << "'";
     }
 }
 
