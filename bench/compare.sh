@@ -98,8 +98,11 @@ for i in "${!commands[@]}"; do
 done
 echo "($rounds interleaved rounds: median wall time, mean processor time; load average $(cut -d' ' -f1-3 /proc/loadavg))"
 
+# Met only when the processor time agrees: on a busy machine every command
+# waits, and the wall times draw closer together than they would alone.
 awk -v cli="${medians[0]}" -v cat="${medians[1]}" -v ipcalc="${medians[2]}" -v sipcalc="${medians[3]}" \
-    -v peak="${peaks[0]}" 'BEGIN {
-    met = cli / cat <= 1.5 && cli < ipcalc && cli < sipcalc && peak / 1024 < 8
-    printf "goal 1: velnorix-cli %.2f x cat (<= 1.5), %.2f x ipcalc-ng and %.2f x sipcalc (< 1), peak %.1f MiB (< 8): %s\n",
-        cli / cat, cli / ipcalc, cli / sipcalc, peak / 1024, met ? "met" : "NOT met" }'
+    -v cpucli="${cpu_means[0]}" -v cpucat="${cpu_means[1]}" -v peak="${peaks[0]}" 'BEGIN {
+    met = cli / cat <= 1.5 && cpucli / cpucat <= 1.5 && cli < ipcalc && cli < sipcalc && peak / 1024 < 8
+    printf "goal 1: velnorix-cli %.2f x cat in wall time and %.2f in processor time (<= 1.5), " \
+           "%.2f x ipcalc-ng and %.2f x sipcalc (< 1), peak %.1f MiB (< 8): %s\n",
+        cli / cat, cpucli / cpucat, cli / ipcalc, cli / sipcalc, peak / 1024, met ? "met" : "NOT met" }'
