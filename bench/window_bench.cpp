@@ -9,7 +9,8 @@
 //    one program, so built alike, started in turns; and the peak memory of
 //    the program at that moment.
 //
-// Without arguments it runs both and prints a table and the two goal lines;
+// `window_bench [rounds]` runs both, with that many start-ups of each kind
+// (11 unless given), and prints the figures and the two goal lines;
 // `--start main|empty|label` is one start-up, run as a child of the benchmark.
 
 #include "UAboutBox.h"
@@ -44,6 +45,9 @@ namespace {
 
 constexpr double SubnetGoalSeconds = 1.5;
 constexpr double PanelGoalMiB = 200;
+// The window answers input "right after" when a key press is handled within
+// a tenth of a second of the painted report, less than a user notices.
+constexpr double InputGoalMs = 100;
 constexpr double StartRatioGoal = 1.3;
 constexpr double StartPeakGoalMiB = 45;
 
@@ -236,11 +240,12 @@ int Measure(int argc, char *argv[], int rounds)
     std::printf("peak memory at the first paint:          %.1f MiB\n", peak);
 
     const bool subnetMet = subnet.scrolledToEnd && subnet.clickToPaintSeconds < SubnetGoalSeconds
-                           && subnet.panelMiB < PanelGoalMiB && subnet.inputAfterPaintMs < 100;
+                           && subnet.panelMiB < PanelGoalMiB && subnet.inputAfterPaintMs < InputGoalMs;
     const double ratio = mainStart / emptyStart;
-    std::printf("goal 2: window, 65,536 groups painted in %.2f s (< %.1f), panel %.0f MiB (< %.0f), input after %.0f ms: %s\n",
+    std::printf("goal 2: window, 65,536 groups painted in %.2f s (< %.1f), panel %.0f MiB (< %.0f), "
+                "input after %.0f ms (< %.0f): %s\n",
                 subnet.clickToPaintSeconds, SubnetGoalSeconds, subnet.panelMiB, PanelGoalMiB, subnet.inputAfterPaintMs,
-                Verdict(subnetMet));
+                InputGoalMs, Verdict(subnetMet));
     std::printf("goal 3: start-up %.2f x empty QMainWindow (<= %.1f), peak %.1f MiB (< %.0f): %s\n", ratio,
                 StartRatioGoal, peak, StartPeakGoalMiB, Verdict(ratio <= StartRatioGoal && peak < StartPeakGoalMiB));
     return 0;

@@ -75,7 +75,7 @@ void AddReport(const Request &request, PanelAppender &panel)
 int PrintReport(const Request &request)
 {
     // The spill already hands over pieces of 64 KiB: unbuffered, each goes
-    // out in one write instead of being copied into stdio's buffer first.
+    // straight out instead of being copied into stdio's buffer first.
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     ReportWriter writer;
     PanelAppender panel(false, [&writer](std::string_view piece) { writer.Write(piece); });

@@ -3,12 +3,11 @@
 #include "conversion.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace velnorix {
 
-// A streamed report never grows the buffer beyond its first size: the spill
-// empties it as soon as it holds SpillSize bytes.
+// A streamed report of short lines never grows the buffer beyond this first
+// size: the spill empties it as soon as it holds SpillSize bytes.
 PanelAppender::PanelAppender(bool lastLineHasText, Spill spill)
     : lastLineHasText(lastLineHasText), spill(std::move(spill))
 {

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstring>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -20,7 +19,8 @@ constexpr char LineEnd[] = "\r\n";
 struct LineBreak {};
 constexpr LineBreak Break;
 
-// A number in decimal, written once for the several lines that show it.
+// A number in decimal, written once for the lines that show it, and counted
+// up in its text.
 class Decimal {
 public:
     static constexpr std::size_t Longest = 20; // "-9223372036854775808"
