@@ -43,6 +43,9 @@ using namespace velnorix;
 
 namespace {
 
+// Five headings and four panel lines per group, the first empty, and the
+// empty line after the last break.
+constexpr int ReportLines = 5 + 4 * 65536 + 1;
 constexpr double SubnetGoalSeconds = 1.5;
 constexpr double PanelGoalMiB = 200;
 // The window answers input "right after" when a key press is handled within
@@ -111,7 +114,7 @@ struct SubnetFigures {
     double inputAfterPaintMs = 0; // from the painted end to a handled key press
     double panelMiB = 0;          // resident memory the report added
     bool scrolledToEnd = false;
-    int blocks = 0;
+    int blocks = 0; // the panel's lines when it was painted
 };
 
 SubnetFigures MeasureSubnetClick()
@@ -137,6 +140,7 @@ SubnetFigures MeasureSubnetClick()
     });
     AfterPaint painted(*memo->viewport(), [&] {
         figures.clickToPaintSeconds = clock.nsecsElapsed() / 1e9;
+        figures.blocks = memo->document()->blockCount(); // the whole report, not a paint before it
         const QScrollBar *bar = memo->verticalScrollBar();
         figures.scrolledToEnd = bar->value() == bar->maximum()
                                 && memo->viewport()->rect().contains(memo->cursorRect().center());
@@ -149,7 +153,6 @@ SubnetFigures MeasureSubnetClick()
     if (!QTest::qWaitFor([&] { return answered; }, 60'000))
         qFatal("the report was not painted, or the window took no key press");
     figures.panelMiB = StatusMiB("VmRSS") - before;
-    figures.blocks = memo->document()->blockCount();
     return figures;
 }
 
@@ -230,7 +233,7 @@ int Measure(int argc, char *argv[], int rounds)
     const double peak = Median(peaks);
 
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
-    std::printf("subnet click, 65,536 groups (%d lines), to the painted end: %.3f s%s\n", subnet.blocks,
+    std::printf("subnet click, 65,536 groups (%d lines painted), to the painted end: %.3f s%s\n", subnet.blocks,
                 subnet.clickToPaintSeconds, subnet.scrolledToEnd ? "" : " (NOT scrolled to the end)");
     std::printf("key press handled after that paint:     %.1f ms\n", subnet.inputAfterPaintMs);
     std::printf("resident memory the report added:        %.1f MiB\n", subnet.panelMiB);
@@ -239,7 +242,8 @@ int Measure(int argc, char *argv[], int rounds)
                 rounds, mainStart * 1e3, emptyStart * 1e3, labelStart * 1e3, mainStart / labelStart);
     std::printf("peak memory at the first paint:          %.1f MiB\n", peak);
 
-    const bool subnetMet = subnet.scrolledToEnd && subnet.clickToPaintSeconds < SubnetGoalSeconds
+    const bool subnetMet = subnet.scrolledToEnd && subnet.blocks == ReportLines
+                           && subnet.clickToPaintSeconds < SubnetGoalSeconds
                            && subnet.panelMiB < PanelGoalMiB && subnet.inputAfterPaintMs < InputGoalMs;
     const double ratio = mainStart / emptyStart;
     std::printf("goal 2: window, 65,536 groups painted in %.2f s (< %.1f), panel %.0f MiB (< %.0f), "
