@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libqrencode-dev fp-utils xdg-utils
-          poppler-utils fonts-wqy-microhei)
+          poppler-utils fonts-wqy-microhei libbenchmark-dev)
 
 missing=()
 for package in "${packages[@]}"; do

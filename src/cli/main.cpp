@@ -74,8 +74,9 @@ void AddReport(const Request &request, PanelAppender &panel)
 
 int PrintReport(const Request &request)
 {
-    static char buffer[PanelAppender::SpillSize];
-    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+    // The spill already hands over pieces of 64 KiB: unbuffered, each goes
+    // straight out instead of being copied into stdio's buffer first.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     ReportWriter writer;
     PanelAppender panel(false, [&writer](std::string_view piece) { writer.Write(piece); });
     try {

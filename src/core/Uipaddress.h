@@ -58,6 +58,12 @@ public:
 // in which address arithmetic carries from one octet into the next.
 std::uint32_t AddressNumber(const OctetArray &bytes);
 
+// Writes "%d.%d.%d.%d" of a 32-bit address, most significant octet first, at
+// `out` and returns the end of the text. It stores whole four-byte pieces, so
+// `out` needs room for DottedRoom bytes although the text is at most 15 long.
+inline constexpr std::size_t DottedRoom = 16;
+char *WriteDotted(char *out, std::uint32_t address);
+
 // Appends "%d.%d.%d.%d" of a 32-bit address, most significant octet first.
 void AppendDotted(std::string &text, std::uint32_t address);
 

@@ -2,6 +2,7 @@
 
 #include "exceptions.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <string>
@@ -94,20 +95,20 @@ void AppendDecimal(std::string &text, std::int64_t number)
     text.append(digits, end);
 }
 
-void AppendLfLineEnds(std::string &lines, std::string_view text)
+char *WriteLfLineEnds(char *out, std::string_view text)
 {
     for (std::size_t cr; (cr = text.find('\r')) != std::string_view::npos;) {
-        lines.append(text.substr(0, cr)) += '\n';
+        out = std::copy_n(text.data(), cr, out);
+        *out++ = '\n';
         text.remove_prefix(cr + (text.substr(cr + 1).starts_with('\n') ? 2 : 1));
     }
-    lines.append(text);
+    return std::copy_n(text.data(), text.size(), out);
 }
 
 std::string LfLineEnds(std::string_view text)
 {
-    std::string lines;
-    lines.reserve(text.size());
-    AppendLfLineEnds(lines, text);
+    std::string lines(text.size(), '\0');
+    lines.resize(WriteLfLineEnds(lines.data(), text) - lines.data());
     return lines;
 }
 

@@ -27,9 +27,9 @@ std::size_t ScanDecimal(std::string_view text, std::uint32_t &value);
 void AppendDecimal(std::string &text, std::int64_t number);
 
 // The text with each CR LF and each lone CR turned into LF, so that lines end
-// the one way the report panel and the core work with; the append form adds
-// to a buffer without a string of its own.
-void AppendLfLineEnds(std::string &lines, std::string_view text);
+// the one way the report panel and the core work with. The write form puts it
+// at `out`, which needs room for text.size() bytes, and returns its end.
+char *WriteLfLineEnds(char *out, std::string_view text);
 std::string LfLineEnds(std::string_view text);
 
 } // namespace velnorix

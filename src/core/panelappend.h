@@ -1,7 +1,7 @@
 #pragma once
 
 #include <functional>
-#include <string>
+#include <memory>
 #include <string_view>
 
 namespace velnorix {
@@ -21,15 +21,20 @@ public:
 
     // lastLineHasText: whether the panel's text ends in a line with text.
     // Without a spill, everything added stays in Text().
-    explicit PanelAppender(bool lastLineHasText, Spill spill = {})
-        : lastLineHasText(lastLineHasText), spill(std::move(spill))
-    {
-    }
+    explicit PanelAppender(bool lastLineHasText, Spill spill = {});
 
     void Add(std::string_view reportText);
 
+    // Add for a report text written straight into the buffer, as the core
+    // builds its report lines: LineRoom gives room for up to `longest` bytes,
+    // AddLine appends what was written there, up to `end`. The text's line
+    // ends must be LF already. The longest report, some 200,000 appends,
+    // thus copies and scans none of its lines.
+    char *LineRoom(std::size_t longest);
+    void AddLine(char *end);
+
     // What has been added and not yet spilt, to insert at the end of the panel.
-    const std::string &Text() const { return text; }
+    std::string_view Text() const { return {text.get(), size}; }
 
     // Hands what is left to the spill.
     void Flush();
@@ -37,7 +42,15 @@ public:
 private:
     bool lastLineHasText;
     Spill spill;
-    std::string text;
+    // A buffer of its own rather than a std::string, so that lines can be
+    // written into it in place.
+    std::unique_ptr<char[]> text;
+    std::size_t size = 0;
+    std::size_t capacity = 0;
+
+    // Where `bytes` more can be written, after growing the buffer if needed.
+    char *Room(std::size_t bytes) { return bytes <= capacity - size ? text.get() + size : Grow(bytes); }
+    char *Grow(std::size_t bytes);
 };
 
 } // namespace velnorix

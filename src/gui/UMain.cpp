@@ -15,6 +15,7 @@
 #include "windowplacement.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -110,9 +111,7 @@ QLabel *StatusPanel(const char *name, const QString &text)
 } // namespace
 
 TFrmMain::TFrmMain(QWidget *parent)
-    : QMainWindow(parent), ui(BuildLayout(this)),
-      SaveDlg(new TFileDialog(this, QStringLiteral("SaveDlg"), QFileDialog::AcceptSave)),
-      OpenDlg(new TFileDialog(this, QStringLiteral("OpenDlg"), QFileDialog::AcceptOpen)), IniDatas(ExecutablePath())
+    : QMainWindow(parent), ui(BuildLayout(this)), DialogFolder(QDir::currentPath()), IniDatas(ExecutablePath())
 {
     // What Designer cannot store: a named separator, the status bar's two
     // panels and a frame without a maximise button.
@@ -227,7 +226,7 @@ void TFrmMain::BtnComputeMaskClick()
 void TFrmMain::BtnSaveClick()
 {
     Guarded([this] {
-        if (const auto path = SaveDlg->Execute())
+        if (const auto path = FileDialog(SaveDlg, "SaveDlg", QFileDialog::AcceptSave).Execute())
             MemoSaveToFile(ui->Memo, *path);
     });
 }
@@ -235,9 +234,16 @@ void TFrmMain::BtnSaveClick()
 void TFrmMain::BtnLoadClick()
 {
     Guarded([this] {
-        if (const auto path = OpenDlg->Execute())
+        if (const auto path = FileDialog(OpenDlg, "OpenDlg", QFileDialog::AcceptOpen).Execute())
             MemoLoadFromFile(ui->Memo, *path);
     });
+}
+
+TFileDialog &TFrmMain::FileDialog(TFileDialog *&dialog, const char *name, QFileDialog::AcceptMode mode)
+{
+    if (!dialog)
+        dialog = new TFileDialog(this, QString::fromLatin1(name), mode, DialogFolder);
+    return *dialog;
 }
 
 // Straight to the default printer, without a print dialog.

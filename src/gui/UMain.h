@@ -3,7 +3,9 @@
 #include "Uinidatas.h"
 #include "Uipaddress.h"
 
+#include <QFileDialog>
 #include <QMainWindow>
+#include <QString>
 
 #include <memory>
 
@@ -60,10 +62,15 @@ private:
     // then the address record starts at zero; destruction runs backwards, so
     // the settings file is written while the window still exists.
     std::unique_ptr<Ui::TFrmMain> ui;
-    // Designer cannot hold dialogs, so they are built with the window, which
-    // owns them as it owns the components of the layout.
-    TFileDialog *SaveDlg;
-    TFileDialog *OpenDlg;
+    // Designer cannot hold dialogs, so the window builds them and owns them as
+    // it owns the components of the layout. Qt's file dialog costs more to
+    // build than the whole rest of the window, so each is built when first
+    // opened, and then kept with the file and filter confirmed in it.
+    TFileDialog *SaveDlg = nullptr;
+    TFileDialog *OpenDlg = nullptr;
+    // Where the dialogs open until a file is confirmed: the working folder at
+    // start, whichever folder the other dialog has been to since.
+    QString DialogFolder;
     TIniDatas IniDatas;
     TIPAddress IPAddress;
 
@@ -72,6 +79,7 @@ private:
     void ShowLanAdrReport();
     void ClearIfAsked();
     void SetInterface(bool chinese);
+    TFileDialog &FileDialog(TFileDialog *&dialog, const char *name, QFileDialog::AcceptMode mode);
 };
 
 // The main window, created first at start-up.

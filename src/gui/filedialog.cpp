@@ -16,7 +16,8 @@ const QStringList Filters = {QStringLiteral("文本文件(*.txt) (*.txt)"), QStr
 
 } // namespace
 
-TFileDialog::TFileDialog(QWidget *parent, const QString &name, AcceptMode mode) : QFileDialog(parent)
+TFileDialog::TFileDialog(QWidget *parent, const QString &name, AcceptMode mode, const QString &startFolder)
+    : QFileDialog(parent), StartFolder(startFolder)
 {
     setObjectName(name);
     setOptions(DontUseNativeDialog | DontConfirmOverwrite | HideNameFilterDetails);
@@ -26,7 +27,6 @@ TFileDialog::TFileDialog(QWidget *parent, const QString &name, AcceptMode mode) 
     setNameFilters(Filters);
     // Qt's own file name field: null, and left alone, should a Qt version name it otherwise.
     NameField = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    StartFolder = directory().absolutePath();
     ConfirmedFilter = Filters.front();
 }
 

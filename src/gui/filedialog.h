@@ -20,7 +20,8 @@ class TFileDialog : public QFileDialog {
     Q_OBJECT
 
 public:
-    TFileDialog(QWidget *parent, const QString &name, AcceptMode mode);
+    // The dialog opens in startFolder until a file has been confirmed in it.
+    TFileDialog(QWidget *parent, const QString &name, AcceptMode mode, const QString &startFolder);
 
     // Shows the dialog modally: the full path of the confirmed file, or
     // nothing when the user cancels.

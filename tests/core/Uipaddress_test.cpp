@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 using namespace velnorix;
 
 namespace {
@@ -132,6 +134,22 @@ TEST(GetKind, FollowsTheLeadingBitsOfTheFirstOctet)
     };
     for (const auto &[octet, kind] : cases)
         EXPECT_EQ(TIPAddress::GetKind(static_cast<std::uint8_t>(octet)), kind) << "first octet " << octet;
+}
+
+// Octets come from a table: every value, in every position, against "%d".
+TEST(AppendDotted, WritesEveryOctetValueAsPrintfDoesInEachPosition)
+{
+    for (int shift = 0; shift < 32; shift += 8) {
+        for (std::uint32_t value = 0; value < 256; ++value) {
+            const std::uint32_t address = value << shift | (shift == 0 ? 0x0A000000 : 7);
+            char expected[20];
+            std::snprintf(expected, sizeof expected, "%u.%u.%u.%u", address >> 24, address >> 16 & 0xFF,
+                          address >> 8 & 0xFF, address & 0xFF);
+            std::string text = "at:";
+            AppendDotted(text, address);
+            EXPECT_EQ(text, std::string("at:") + expected);
+        }
+    }
 }
 
 TEST(GetDefaultMask, OnlyClassesAToCHaveOne)

@@ -15,7 +15,7 @@ std::string Panel(std::string text, const std::vector<std::string_view> &reports
     PanelAppender appender(!text.empty() && text.back() != '\n');
     for (const auto report : reports)
         appender.Add(report);
-    return text + appender.Text();
+    return text.append(appender.Text());
 }
 
 TEST(PanelAppender, AReportEndingInALineBreakIsFollowedByAnEmptyLine)
@@ -48,6 +48,23 @@ TEST(PanelAppender, AnEmptyReportAddsAnEmptyLine)
 {
     EXPECT_EQ(Panel("", {""}), "\n");
     EXPECT_EQ(Panel("x", {""}), "x\n");
+}
+
+TEST(PanelAppender, ALineWrittenInPlaceIsAddedAsAddAddsIt)
+{
+    const std::pair<std::string, std::vector<std::string_view>> cases[] = {
+        {"", {"a\nb\n"}}, {"就绪\n", {"a\n", "b\n"}}, {"typed", {"a\nb\n"}}, {"typed", {"a", "b"}},
+        {"", {"1", "2", "\n3"}}, {"", {""}}, {"x", {""}}, {"x", {"\n"}},
+    };
+    for (const auto &[start, reports] : cases) {
+        PanelAppender added(!start.empty() && start.back() != '\n');
+        PanelAppender written(!start.empty() && start.back() != '\n');
+        for (const auto report : reports) {
+            added.Add(report);
+            written.AddLine(std::copy(report.begin(), report.end(), written.LineRoom(report.size())));
+        }
+        EXPECT_EQ(written.Text(), added.Text()) << "after '" << start << "'";
+    }
 }
 
 TEST(PanelAppender, ASpillReceivesTheSameTextInPiecesOfBoundedSize)

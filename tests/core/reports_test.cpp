@@ -105,7 +105,7 @@ std::string SubnetPanel(std::string_view segments, std::string_view beginBits, s
 {
     PanelAppender panel(false);
     SubnetReport(SubnetDivision::FromFields(segments, beginBits, beginAddress), panel);
-    return panel.Text();
+    return std::string(panel.Text());
 }
 
 TEST(SubnetReport, ListsTheHeadingsThenEveryGroupAfterAnEmptyLine)
@@ -171,12 +171,26 @@ INSTANTIATE_TEST_SUITE_P(
         GroupCase{"1", "1", "0.0.0.0", "子网位数:0 网络地址位：1 网络位总数：1 计算出的子网掩码：128.0.0.0 每段IP数量(含广播地址):2147483647",
                   1, 0, "0.0.0.0", "127.255.255.254", "127.255.255.255"}));
 
+// The group numbers are counted up in their text, so every carry counts.
+TEST(SubnetReport, NumbersTheGroupsInOrderUpToTheLast)
+{
+    const std::string panel = SubnetPanel("65536", "8", "10.0.0.0");
+    std::size_t at = 0;
+    for (int group = 0; group < 65536; ++group) {
+        const std::string number = "第" + std::to_string(group) + "组";
+        for (std::string_view line : {"有效网络开始地址:", "网络有效结束地址:", "网络广播地址:"}) {
+            at = panel.find("\n" + number + std::string(line), at);
+            ASSERT_NE(at, std::string::npos) << number << line;
+        }
+    }
+}
+
 // What the panel shows after a clear and the mask report.
 std::string MaskPanel(std::string_view computers)
 {
     PanelAppender panel(false);
     MaskReport(ComputerMask::FromField(computers), panel);
-    return panel.Text();
+    return std::string(panel.Text());
 }
 
 TEST(MaskReport, NamesTheAddressTotalTheMaskAndTheComputers)

@@ -280,6 +280,26 @@ private slots:
         QCOMPARE(errors, QStringList());
     }
 
+    void eachDialogStartsInTheWorkingFolderWhereverTheOtherWent_data() { BothDialogs(); }
+
+    // Each dialog is built when first opened, after the other may have been
+    // to another folder, which Qt would otherwise start the new one in.
+    void eachDialogStartsInTheWorkingFolderWhereverTheOtherWent()
+    {
+        QFETCH(QByteArray, button);
+        const char *other = button == "BtnSave" ? "BtnLoad" : "BtnSave";
+        WriteFile(InFolder("report.txt"), "file");
+        Shown();
+        ClickAndType(button.constData(), InFolder("report"));
+        WhenDialogShows([](QFileDialog &dialog) {
+            QCOMPARE(dialog.directory(), QDir::current());
+            QCOMPARE(FileNameField(dialog)->text(), QString());
+            dialog.reject();
+        });
+        Click(other);
+        QCOMPARE(errors, QStringList());
+    }
+
     void theCompletionListClosesWithTheDialog()
     {
         WriteFile(InFolder("report.txt"), "file");
