@@ -1,6 +1,7 @@
 # make run   installs what is missing, builds and opens the calculator
 # make test  installs what is missing, builds and runs every test headless
 # make sanitize  the tests again, built with AddressSanitizer and UBSan
+# make package   the Debian package velnorix_<version>_amd64.deb, in build/
 
 BUILD := build
 SANITIZE_BUILD := build-sanitize
@@ -9,7 +10,7 @@ MAKEFLAGS += --no-print-directory
 # CI turns every warning into an error.
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
 
-.PHONY: run test sanitize deps build clean
+.PHONY: run test sanitize package deps build clean
 
 deps:
 	@scripts/install-deps.sh
@@ -33,6 +34,11 @@ sanitize: deps
 	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(SANITIZE_BUILD) --output-on-failure
+
+# dpkg-shlibdeps (dpkg-dev) and file work out the package's dependencies.
+package: build
+	@scripts/install-deps.sh dpkg-dev file
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
