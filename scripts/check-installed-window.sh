@@ -7,30 +7,43 @@
 set -euo pipefail
 user=$1 reference=$2 shot=$3
 home=$(getent passwd "$user" | cut -d: -f6)
+title='Velnorix网络地址计算器2023'
 
 fail() { echo "check-installed-window: $*" >&2; exit 1; }
+
+# Runs a command a second later, and again each second until it succeeds, at
+# most TRIES times: the window takes its time to appear, draw and go.
+retry() {
+    local tries=$1
+    shift
+    for ((try = 1; try <= tries; ++try)); do
+        sleep 1
+        "$@" && return 0
+    done
+    return 1
+}
+
+# xdotool gives up when a window it lists vanishes before it looks at it, as
+# Qt's start-up windows do; a later try finds the main window.
+find_window() {
+    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
+    [ -n "$window" ]
+}
+
+program_ended() { ! kill -0 "$program" 2>/dev/null; }
 
 # The user may use the display through its own copy of the key.
 install -o "$user" -m 600 "$XAUTHORITY" "$home/.Xauthority"
 runuser -u "$user" -- env HOME="$home" XAUTHORITY="$home/.Xauthority" DISPLAY="$DISPLAY" velnorix &
 program=$!
 
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velnorix网络地址计算器2023$') ||
-    fail "no window titled Velnorix网络地址计算器2023"
+retry 30 find_window || fail "no window titled $title"
 # The button 计算网络地址 (network address), for the report the README shows.
 xdotool mousemove --window "$window" 316 72 click 1
-# Drawing takes a moment; a slow machine gets a few tries.
-for try in 1 2 3 4 5; do
-    sleep 1
-    build/tests/package/screenshotcheck "$window" "$reference" "$shot" && break
-    [ "$try" -lt 5 ] || fail "the window does not look like $reference; see $shot"
-done
+retry 5 build/tests/package/screenshotcheck "$window" "$reference" "$shot" ||
+    fail "the window does not look like $reference; see $shot"
 
 # Alt+F opens 文件&File, E chooses its 退出本软件&Exit.
 xdotool key alt+f sleep 0.5 key e
-for try in $(seq 10); do
-    kill -0 "$program" 2>/dev/null || break
-    sleep 1
-done
-! kill -0 "$program" 2>/dev/null || fail "the window did not close through File > Exit"
+retry 10 program_ended || fail "the window did not close through File > Exit"
 wait "$program" || fail "the window ended with exit status $?"

@@ -4,6 +4,9 @@
 # the README's screenshot, and removes the package again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# xdotool matches the Chinese window title only in a UTF-8 locale, and the
+# window's picture must not depend on the machine's locale either.
+export LC_ALL=C.UTF-8
 
 fail() { echo "check-package: $*" >&2; exit 1; }
 apt=(apt-get -o DPkg::Lock::Timeout=600 -y -qq)
