@@ -5,8 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # xdotool matches the Chinese window title only in a UTF-8 locale, and the
-# window's picture must not depend on the machine's locale either.
-export LC_ALL=C.UTF-8
+# window's picture must not depend on the machine's locale either; apt asks
+# nothing.
+export LC_ALL=C.UTF-8 DEBIAN_FRONTEND=noninteractive
 
 fail() { echo "check-package: $*" >&2; exit 1; }
 apt=(apt-get -o DPkg::Lock::Timeout=600 -y -qq)
@@ -16,7 +17,7 @@ user=velnorix-check
 home=/home/$user
 
 leave_nothing_behind() {
-    DEBIAN_FRONTEND=noninteractive "${apt[@]}" purge velnorix >/dev/null 2>&1 || true
+    "${apt[@]}" purge velnorix >/dev/null 2>&1 || true
     userdel --remove "$user" 2>/dev/null || true
 }
 trap leave_nothing_behind EXIT
@@ -26,7 +27,7 @@ trap leave_nothing_behind EXIT
 scripts/install-deps.sh xvfb xauth xdotool desktop-file-utils appstream
 rm -f build/velnorix_*.deb
 make package
-DEBIAN_FRONTEND=noninteractive "${apt[@]}" install ./build/velnorix_*.deb >/dev/null
+"${apt[@]}" install ./build/velnorix_*.deb >/dev/null
 
 # Every link into /usr leads somewhere, and the desktop files pass their validators.
 for file in $(dpkg --listfiles velnorix | grep '^/usr/'); do
@@ -36,7 +37,7 @@ for entry in $(dpkg --listfiles velnorix | grep '^/usr/share/applications/.*\.de
     desktop-file-validate "$entry"
 done
 for metainfo in $(dpkg --listfiles velnorix | grep '^/usr/share/metainfo/'); do
-    appstreamcli validate --no-net "$metainfo" >/dev/null || appstreamcli validate --no-net "$metainfo"
+    appstreamcli validate --no-net "$metainfo"
 done
 
 [ "$(command -v velnorix-cli)" = /usr/bin/velnorix-cli ] || fail "velnorix-cli is not in /usr/bin"
@@ -53,7 +54,7 @@ xvfb-run --auto-servernum --server-args='-screen 0 1024x768x24' \
 [ "$(tr -d '\r' < "$home/.config/velnorix/velnorix.ini")" = $'[Setting]\nbChinese=1' ] ||
     fail "no settings file with bChinese=1 in $home/.config/velnorix"
 
-DEBIAN_FRONTEND=noninteractive "${apt[@]}" purge velnorix >/dev/null
+"${apt[@]}" purge velnorix >/dev/null
 ! dpkg-query --show velnorix >/dev/null 2>&1 || fail "velnorix is still installed"
 for path in /opt/velnorix /usr/bin/velnorix /usr/bin/velnorix-cli; do
     [ ! -e "$path" ] && [ ! -L "$path" ] || fail "$path is left after the purge"
