@@ -2,6 +2,7 @@
 # make test  installs what is missing, builds and runs every test headless
 # make sanitize  the tests again, built with AddressSanitizer and UBSan
 # make bench  benchmarks and timings against other tools; not part of CI
+# make package   the Debian package velnorix_<version>_amd64.deb, in build/
 
 BUILD := build
 SANITIZE_BUILD := build-sanitize
@@ -10,7 +11,7 @@ MAKEFLAGS += --no-print-directory
 # CI turns every warning into an error.
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
 
-.PHONY: run test sanitize bench deps build clean
+.PHONY: run test sanitize bench package deps build clean
 
 deps:
 	@scripts/install-deps.sh
@@ -39,6 +40,11 @@ sanitize: deps
 # (every build does) but never runs them.
 bench: build
 	bench/run.sh $(BUILD)
+
+# dpkg-shlibdeps (dpkg-dev) and file work out the package's dependencies.
+package: build
+	@scripts/install-deps.sh dpkg-dev file
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the window need, when
-# any is missing. Without root it prints the one command to run instead.
+# Installs the Debian packages the build, the tests and the window need, and
+# those named as arguments, when any is missing. Without root it prints the one
+# command to run instead.
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libqrencode-dev fp-utils xdg-utils
-          poppler-utils fonts-wqy-microhei libbenchmark-dev)
+          poppler-utils fonts-wqy-microhei libbenchmark-dev "$@")
 
 missing=()
 for package in "${packages[@]}"; do
@@ -18,5 +19,6 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq "${missing[@]}" >/dev/null
+# Other builds on the same machine may hold the package lock for a while.
+apt-get -o DPkg::Lock::Timeout=600 update -qq
+apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${missing[@]}" >/dev/null
