@@ -1,15 +1,19 @@
 # make run   installs what is missing, builds and opens the calculator
 # make test  installs what is missing, builds and runs every test headless
 # make sanitize  the tests again, built with AddressSanitizer and UBSan
+# make fuzz  builds the libFuzzer targets with clang and runs each for
+#            FUZZ_SECONDS (default 300); CI runs them for 20 s each
 
 BUILD := build
 SANITIZE_BUILD := build-sanitize
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS := 300
 JOBS := 2
 MAKEFLAGS += --no-print-directory
 # CI turns every warning into an error.
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
 
-.PHONY: run test sanitize deps build clean
+.PHONY: run test sanitize fuzz deps build clean
 
 deps:
 	@scripts/install-deps.sh
@@ -34,5 +38,11 @@ sanitize: deps
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(SANITIZE_BUILD) --output-on-failure
 
+fuzz:
+	@scripts/install-deps.sh fuzz
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14 $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

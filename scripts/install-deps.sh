@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the window need, when
 # any is missing. Without root it prints the one command to run instead.
+# "install-deps.sh fuzz" installs what the fuzz targets need instead: clang
+# and its runtime, which holds libFuzzer.
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libqrencode-dev fp-utils xdg-utils
           poppler-utils fonts-wqy-microhei)
+if [ "${1:-}" = fuzz ]; then
+    packages=(cmake make pkg-config libqrencode-dev clang-14 libclang-rt-14-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -18,5 +23,7 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq "${missing[@]}" >/dev/null
+# Another installation may hold the package lock for a while.
+apt_get=(apt-get -o DPkg::Lock::Timeout=600)
+"${apt_get[@]}" update -qq
+"${apt_get[@]}" install -y -qq "${missing[@]}" >/dev/null
