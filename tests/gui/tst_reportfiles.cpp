@@ -12,7 +12,9 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
 
 using namespace velnorix;
 
@@ -106,6 +108,31 @@ QString PdfText(const QString &tool, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// Lowers the limit on the size of files this process writes, as a full disk
+// would, and lifts it again. Writing past it then fails with EFBIG instead of
+// ending the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous);
+        const rlimit limit{bytes, previous.rlim_max};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            qFatal("cannot limit the file size");
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit previous{};
+};
+
 } // namespace
 
 class TestReportFiles : public MainWindowTest {
@@ -184,6 +211,10 @@ private slots:
         QTest::newRow("empty") << QByteArray() << QStringList{""} << QByteArray();
         QTest::newRow("UTF-8 with no-break space") << QByteArray("\xEF\xBB\xBF" "a\xC2\xA0" "b") << QStringList{"a\u00A0b"}
                                                    << QByteArray("a\x81\x30\x84\x32" "b");
+        // Bytes that are no character stand as U+FFFD, which is saved as such.
+        QTest::newRow("invalid GB18030") << QByteArray("a\x80" "b\xFF\r\n\x81")
+                                         << QStringList{"a\uFFFD" "b\uFFFD", "\uFFFD"}
+                                         << QByteArray("a\x84\x31\xA4\x37" "b\x84\x31\xA4\x37\r\n\x84\x31\xA4\x37");
     }
 
     void loadingReplacesThePanelAndSavesBack()
@@ -229,6 +260,63 @@ private slots:
         QCOMPARE(errors, QStringList{QStringLiteral("Cannot create file ") + path});
         QCOMPARE(Panel(), QStringLiteral("kept"));
         QCOMPARE(QDir(folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    void aWriteThatFailsHalfWayKeepsTheOldFile()
+    {
+        WriteFile(InFolder("report.txt"), "old");
+        Shown();
+        Memo()->setPlainText(QString(1000, u'x'));
+        {
+            FileSizeLimit limit(100); // the disk fills up after 100 bytes
+            SaveAs(InFolder("report.txt"));
+        }
+        QCOMPARE(errors, QStringList{QStringLiteral("Failed to Save Stream")});
+        QCOMPARE(ReadFile(InFolder("report.txt")), QByteArray("old"));
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{"report.txt"});
+        QCOMPARE(Panel(), QString(1000, u'x'));
+    }
+
+    void aFileGoneAfterTheDialogIsNamedAndThePanelKept()
+    {
+        WriteFile(InFolder("report.txt"), "file");
+        Shown();
+        Memo()->setPlainText(QStringLiteral("kept"));
+        WhenDialogShows([this](QFileDialog &dialog) {
+            // Gone once the dialog has accepted the name, before it is read.
+            connect(&dialog, &QDialog::accepted, [this] { QFile::remove(InFolder("report.txt")); });
+            TypeAndConfirm(dialog, InFolder("report.txt"));
+        });
+        Click("BtnLoad");
+        QCOMPARE(errors, QStringList{QStringLiteral("Cannot open file ") + InFolder("report.txt")});
+        QCOMPARE(Panel(), QStringLiteral("kept"));
+    }
+
+    void savingThroughALinkReplacesTheFileItNames()
+    {
+        QVERIFY(QDir(folder->path()).mkdir("real"));
+        WriteFile(InFolder("real/report.txt"), "old");
+        QVERIFY(QFile::link(QStringLiteral("real/report.txt"), InFolder("link.txt")));
+        Shown();
+        Memo()->setPlainText(QStringLiteral("new"));
+        SaveAs(InFolder("link.txt"));
+        QCOMPARE(QFileInfo(InFolder("link.txt")).symLinkTarget(), InFolder("real/report.txt"));
+        QCOMPARE(ReadFile(InFolder("real/report.txt")), QByteArray("new"));
+        QCOMPARE(errors, QStringList());
+    }
+
+    void aFileOverTheLimitIsRefusedAndThePanelKept()
+    {
+        const QString path = InFolder("big.txt");
+        QFile big(path);
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(64 * 1024 * 1024 + 1)); // sparse: no disk used
+        big.close();
+        Shown();
+        Memo()->setPlainText(QStringLiteral("kept"));
+        Load(path);
+        QCOMPARE(errors, QStringList{QStringLiteral("文件大于 64 MiB，不能打开：") + path
+                                     + QStringLiteral("\nThe file is larger than 64 MiB and cannot be opened: ") + path});
+        QCOMPARE(Panel(), QStringLiteral("kept"));
     }
 
     void cancellingChangesNothing_data() { BothDialogs(); }
