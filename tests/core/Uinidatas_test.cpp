@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <optional>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace velnorix;
@@ -80,6 +82,18 @@ TEST_F(IniDatasTest, AFailedWriteIsReportedAndTheOldFileKept)
     { TIniDatas datas(exe); }
     EXPECT_EQ(errors, std::vector<std::string>{"Unable to write to " + ini});
     EXPECT_EQ(ReadBytes(ini + "/inside"), "kept");
+}
+
+TEST_F(IniDatasTest, ASettingsPathTakenByANamedPipeStartsInChineseAndIsReported)
+{
+    ASSERT_EQ(::mkfifo(ini.c_str(), 0600), 0);
+    ::alarm(10); // ends the test program should reading wait for a writer
+    {
+        TIniDatas datas(exe);
+        EXPECT_TRUE(datas.bChinese);
+    }
+    ::alarm(0);
+    EXPECT_EQ(errors, std::vector<std::string>{"Unable to write to " + ini});
 }
 
 TEST_F(IniDatasTest, AMissingFolderIsReportedWithTheFullPath)

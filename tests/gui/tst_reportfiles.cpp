@@ -15,6 +15,8 @@
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace velnorix;
 
@@ -303,6 +305,19 @@ private slots:
         QCOMPARE(QFileInfo(InFolder("link.txt")).symLinkTarget(), InFolder("real/report.txt"));
         QCOMPARE(ReadFile(InFolder("real/report.txt")), QByteArray("new"));
         QCOMPARE(errors, QStringList());
+    }
+
+    void aNamedPipeIsRefusedWithoutWaiting()
+    {
+        const QString path = InFolder("pipe.txt");
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        Shown();
+        Memo()->setPlainText(QStringLiteral("kept"));
+        ::alarm(10); // ends the test program should loading wait for a writer
+        Load(path);
+        ::alarm(0);
+        QCOMPARE(errors, QStringList{QStringLiteral("Cannot open file ") + path});
+        QCOMPARE(Panel(), QStringLiteral("kept"));
     }
 
     void aFileOverTheLimitIsRefusedAndThePanelKept()
