@@ -11,8 +11,10 @@
 #include <QTextBlock>
 
 #include <malloc.h>
+
 #ifdef __SANITIZE_ADDRESS__
-#include <sanitizer/allocator_interface.h>
+// From the AddressSanitizer runtime; GCC ships no header that declares it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 using namespace velnorix;
