@@ -1,3 +1,4 @@
+#include "application.h"
 #include "reportpanel.h"
 #include "windowtest.h"
 
@@ -109,6 +110,8 @@ QString PdfText(const QString &tool, const QStringList &arguments)
         qFatal("%s failed; it comes with the Debian package poppler-utils", qPrintable(tool));
     return QString::fromUtf8(process.readAllStandardOutput());
 }
+
+TApplication *TheApplication = nullptr;
 
 // Lowers the limit on the size of files this process writes, as a full disk
 // would, and lifts it again. Writing past it then fails with EFBIG instead of
@@ -264,16 +267,33 @@ private slots:
         QCOMPARE(QDir(folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 
-    void aWriteThatFailsHalfWayKeepsTheOldFile()
+    // Through the application's own error box, as the user meets it.
+    void aWriteThatFailsHalfWayShowsTheErrorBoxAndKeepsTheOldFile()
     {
         WriteFile(InFolder("report.txt"), "old");
         Shown();
         Memo()->setPlainText(QString(1000, u'x'));
+        SetExceptionHandler([](const std::string &message) { TheApplication->ShowException(message); });
+        QString caption, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        ModalWatch watch([&](QWidget &modal) {
+            if (auto *dialog = qobject_cast<QFileDialog *>(&modal))
+                return TypeAndConfirm(*dialog, InFolder("report.txt"));
+            auto *box = qobject_cast<QMessageBox *>(&modal);
+            QVERIFY(box);
+            caption = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            box->button(QMessageBox::Ok)->click();
+        });
         {
             FileSizeLimit limit(100); // the disk fills up after 100 bytes
-            SaveAs(InFolder("report.txt"));
+            Click("BtnSave");
         }
-        QCOMPARE(errors, QStringList{QStringLiteral("Failed to Save Stream")});
+        QCOMPARE(watch.Count(), 2);
+        QCOMPARE(text, QStringLiteral("Failed to Save Stream."));
+        QCOMPARE(caption, QStringLiteral("Velnorix网络地址计算器2023"));
+        QCOMPARE(icon, QMessageBox::Critical);
         QCOMPARE(ReadFile(InFolder("report.txt")), QByteArray("old"));
         QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{"report.txt"});
         QCOMPARE(Panel(), QString(1000, u'x'));
@@ -482,5 +502,14 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReportFiles)
+// The application object around the tests, so that its error box can be shown.
+int main(int argc, char *argv[])
+{
+    TApplication application(argc, argv);
+    application.SetTitle(QStringLiteral("Velnorix网络地址计算器2023"));
+    TheApplication = &application;
+    TestReportFiles test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_reportfiles.moc"
