@@ -216,6 +216,9 @@ private slots:
         QTest::newRow("empty") << QByteArray() << QStringList{""} << QByteArray();
         QTest::newRow("UTF-8 with no-break space") << QByteArray("\xEF\xBB\xBF" "a\xC2\xA0" "b") << QStringList{"a\u00A0b"}
                                                    << QByteArray("a\x81\x30\x84\x32" "b");
+        // A private-use character GB18030 has no form for is saved as one U+FFFD.
+        QTest::newRow("UTF-8, private use") << QByteArray("a\xEE\xA1\x94" "b") << QStringList{"a\uE854b"}
+                                            << QByteArray("a\x84\x31\xA4\x37" "b");
         // Bytes that are no character stand as U+FFFD, which is saved as such.
         QTest::newRow("invalid GB18030") << QByteArray("a\x80" "b\xFF\r\n\x81")
                                          << QStringList{"a\uFFFD" "b\uFFFD", "\uFFFD"}
