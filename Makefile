@@ -1,17 +1,21 @@
 # make run   installs what is missing, builds and opens the calculator
 # make test  installs what is missing, builds and runs every test headless
 # make sanitize  the tests again, built with AddressSanitizer and UBSan
+# make fuzz  builds the libFuzzer targets with clang and runs each for
+#            FUZZ_SECONDS (default 300); CI runs them for 20 s each
 # make bench  benchmarks and timings against other tools; not part of CI
 # make package   the Debian package velnorix_<version>_amd64.deb, in build/
 
 BUILD := build
 SANITIZE_BUILD := build-sanitize
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS := 300
 JOBS := 2
 MAKEFLAGS += --no-print-directory
 # CI turns every warning into an error.
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
 
-.PHONY: run test sanitize bench package deps build clean
+.PHONY: run test sanitize fuzz bench package deps build clean
 
 deps:
 	@scripts/install-deps.sh
@@ -36,6 +40,12 @@ sanitize: deps
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(SANITIZE_BUILD) --output-on-failure
 
+fuzz:
+	@scripts/install-deps.sh clang-14 libclang-rt-14-dev
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14 $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 # Timings mean something only on a quiet machine, so CI builds the benchmarks
 # (every build does) but never runs them.
 bench: build
@@ -47,4 +57,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -19,6 +19,7 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-# Other builds on the same machine may hold the package lock for a while.
-apt-get -o DPkg::Lock::Timeout=600 update -qq
-apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${missing[@]}" >/dev/null
+# Another installation may hold the package lock for a while.
+apt_get=(apt-get -o DPkg::Lock::Timeout=600)
+"${apt_get[@]}" update -qq
+"${apt_get[@]}" install -y -qq "${missing[@]}" >/dev/null

@@ -75,7 +75,9 @@ bool WriteAll(int fd, std::string_view bytes)
 
 ReadResult ReadFile(const std::string &path, std::size_t maxBytes, std::string &content)
 {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a named pipe waits for a writer, forever if
+    // none comes; on the regular files read here it changes nothing.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info;
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return ReadResult::CannotOpen;

@@ -29,8 +29,23 @@ struct IconvCloser {
     void operator()(void *converter) const { ::iconv_close(converter); }
 };
 
-// Each byte that does not decode is skipped and stands as the replacement.
-Conversion Convert(std::string_view bytes, const char *from, const char *to, std::string_view replacement)
+// What one replacement stands for: a byte of a file that does not decode, or
+// a whole character of the panel's text (valid UTF-8) that the file's
+// encoding has no form for.
+enum class Unit { Byte, Utf8Character };
+
+std::size_t UnitLength(std::string_view rest, Unit unit)
+{
+    std::size_t length = 1;
+    if (unit == Unit::Utf8Character)
+        while (length < rest.size() && length < 4 && (static_cast<unsigned char>(rest[length]) & 0xC0) == 0x80)
+            ++length;
+    return length;
+}
+
+// Each unit that does not convert is skipped and stands as the replacement.
+Conversion Convert(std::string_view bytes, const char *from, const char *to, std::string_view replacement,
+                   Unit unit = Unit::Byte)
 {
     const iconv_t opened = ::iconv_open(to, from);
     if (opened == reinterpret_cast<iconv_t>(-1))
@@ -49,8 +64,9 @@ Conversion Convert(std::string_view bytes, const char *from, const char *to, std
         result.text.append(buffer, static_cast<std::size_t>(out - buffer));
         if (converted == static_cast<std::size_t>(-1) && errno != E2BIG) {
             result.text += replacement;
-            ++in;
-            --inLeft;
+            const std::size_t skipped = UnitLength({in, inLeft}, unit);
+            in += skipped;
+            inLeft -= skipped;
             result.exact = false;
         }
     }
@@ -88,7 +104,7 @@ std::string TooLargeMessage(const std::string &path)
 
 std::string EncodeReportText(std::string_view text)
 {
-    return Convert(CrLfLineEnds(text), "UTF-8", "GB18030", Gb18030Replacement).text;
+    return Convert(CrLfLineEnds(text), "UTF-8", "GB18030", Gb18030Replacement, Unit::Utf8Character).text;
 }
 
 std::string DecodeReportText(std::string_view bytes)

@@ -7,6 +7,9 @@
 
 #include <cstdlib>
 #include <optional>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace velnorix;
@@ -81,11 +84,82 @@ TEST_F(IniDatasTest, AFailedWriteIsReportedAndTheOldFileKept)
     EXPECT_EQ(ReadBytes(ini + "/inside"), "kept");
 }
 
+TEST_F(IniDatasTest, ASettingsPathTakenByANamedPipeStartsInChineseAndIsReported)
+{
+    ASSERT_EQ(::mkfifo(ini.c_str(), 0600), 0);
+    ::alarm(10); // ends the test program should reading wait for a writer
+    {
+        TIniDatas datas(exe);
+        EXPECT_TRUE(datas.bChinese);
+    }
+    ::alarm(0);
+    EXPECT_EQ(errors, std::vector<std::string>{"Unable to write to " + ini});
+}
+
 TEST_F(IniDatasTest, AMissingFolderIsReportedWithTheFullPath)
 {
     { TIniDatas datas(folder / "gone/velnorix"); }
     EXPECT_EQ(errors, std::vector<std::string>{"Unable to write to " + folder / "gone/velnorix.ini"});
 }
+
+// Settings files that no program of ours wrote: what language a start shows,
+// and what is left of the file when the run ends.
+struct DamagedFile {
+    const char *name;
+    std::string content;
+    bool chinese;
+    std::string afterTheRun;
+};
+
+std::string Junk(std::size_t size)
+{
+    std::mt19937 random(5);
+    std::string bytes(size, '\0');
+    for (char &byte : bytes)
+        byte = static_cast<char>(random());
+    return bytes;
+}
+
+const std::string MegabyteOfJunk = Junk(1 << 20);
+
+class DamagedSettings : public IniDatasTest, public testing::WithParamInterface<DamagedFile> {};
+
+TEST_P(DamagedSettings, StartInTheLanguageTheFileStillSaysAndKeepWhatIsNotTheFlag)
+{
+    const DamagedFile &damaged = GetParam();
+    WriteBytes(ini, damaged.content);
+    {
+        TIniDatas datas(exe);
+        EXPECT_EQ(datas.bChinese, damaged.chinese);
+    }
+    const std::string after = ReadBytes(ini);
+    // A megabyte of difference would bury the report: the end tells enough.
+    EXPECT_TRUE(after == damaged.afterTheRun) << "ends in: " << testing::PrintToString(after.substr(after.size() - std::min<std::size_t>(after.size(), 40)));
+    EXPECT_TRUE(errors.empty());
+}
+
+void PrintTo(const DamagedFile &damaged, std::ostream *out)
+{
+    *out << damaged.name;
+}
+
+using namespace std::string_literals;
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedSettings,
+    testing::Values(
+        DamagedFile{"junk_around_the_setting", MegabyteOfJunk + "\n[Setting]\nbChinese=0\n" + MegabyteOfJunk, false,
+                    MegabyteOfJunk + "\n[Setting]\nbChinese=0\n" + MegabyteOfJunk},
+        // The junk holds CR LF, so the added lines end in CR LF too.
+        DamagedFile{"only_junk", MegabyteOfJunk + "x", true, MegabyteOfJunk + "x\r\n[Setting]\r\nbChinese=1\r\n"},
+        DamagedFile{"nul_bytes_in_the_value", "[Setting]\nbChinese=0\0\0\n"s, true, "[Setting]\nbChinese=1\n"},
+        DamagedFile{"nul_bytes_before_the_heading", "\0[Setting]\nbChinese=0\n"s, true,
+                    "\0[Setting]\nbChinese=0\n[Setting]\nbChinese=1\n"s},
+        DamagedFile{"key_repeated", "[Setting]\r\nbChinese=0\r\nbChinese=1\r\n", false,
+                    "[Setting]\r\nbChinese=0\r\nbChinese=1\r\n"},
+        DamagedFile{"section_repeated", "[Setting]\nx=1\n[Setting]\nbChinese=0\n", true,
+                    "[Setting]\nx=1\nbChinese=1\n[Setting]\nbChinese=0\n"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 // Restores an environment variable when the test ends.
 class ScopedEnv {

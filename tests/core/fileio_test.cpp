@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace velnorix;
 namespace fs = std::filesystem;
@@ -31,6 +32,18 @@ TEST(ReadFile, ReadsUpToTheLimitAndRefusesALargerFileUntouched)
     EXPECT_EQ(ReadFile(folder / "missing", 5, content), ReadResult::CannotOpen);
     EXPECT_EQ(ReadFile(folder / "f", 5, content), ReadResult::Read);
     EXPECT_EQ(content, "12345");
+}
+
+// A named pipe with no writer: opening it to read would wait for one forever.
+TEST(ReadFile, RefusesANamedPipeWithoutWaitingForAWriter)
+{
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    ::alarm(10); // ends the test program should the read wait after all
+    std::string content;
+    EXPECT_EQ(ReadFile(folder / "pipe", 5, content), ReadResult::CannotOpen);
+    EXPECT_EQ(ReadWholeFile(folder / "pipe"), std::nullopt);
+    ::alarm(0);
 }
 
 TEST(ReadFile, RefusesAHugeFileWithoutAllocatingIt)

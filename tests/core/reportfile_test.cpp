@@ -39,6 +39,9 @@ TEST(EncodeReportText, WritesGbkBytesWithCrLfLineEnds)
         {"", ""},
         {"a\n\nb", "a\r\n\r\nb"},
         {"😀", "\x94\x39\xFC\x36"}, // outside GBK, kept by GB18030
+        // One of 24 private-use characters whose GB18030 codes now stand for
+        // standard characters: the C library has no form for it, so U+FFFD.
+        {"a\uE854b", "a\x84\x31\xA4\x37" "b"},
     };
     for (const auto &[text, bytes] : cases)
         EXPECT_EQ(EncodeReportText(text), bytes) << text;

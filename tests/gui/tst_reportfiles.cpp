@@ -1,3 +1,4 @@
+#include "application.h"
 #include "reportpanel.h"
 #include "windowtest.h"
 
@@ -12,7 +13,11 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace velnorix;
 
@@ -106,6 +111,33 @@ QString PdfText(const QString &tool, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+TApplication *TheApplication = nullptr;
+
+// Lowers the limit on the size of files this process writes, as a full disk
+// would, and lifts it again. Writing past it then fails with EFBIG instead of
+// ending the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous);
+        const rlimit limit{bytes, previous.rlim_max};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            qFatal("cannot limit the file size");
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit previous{};
+};
+
 } // namespace
 
 class TestReportFiles : public MainWindowTest {
@@ -184,6 +216,13 @@ private slots:
         QTest::newRow("empty") << QByteArray() << QStringList{""} << QByteArray();
         QTest::newRow("UTF-8 with no-break space") << QByteArray("\xEF\xBB\xBF" "a\xC2\xA0" "b") << QStringList{"a\u00A0b"}
                                                    << QByteArray("a\x81\x30\x84\x32" "b");
+        // A private-use character GB18030 has no form for is saved as one U+FFFD.
+        QTest::newRow("UTF-8, private use") << QByteArray("a\xEE\xA1\x94" "b") << QStringList{"a\uE854b"}
+                                            << QByteArray("a\x84\x31\xA4\x37" "b");
+        // Bytes that are no character stand as U+FFFD, which is saved as such.
+        QTest::newRow("invalid GB18030") << QByteArray("a\x80" "b\xFF\r\n\x81")
+                                         << QStringList{"a\uFFFD" "b\uFFFD", "\uFFFD"}
+                                         << QByteArray("a\x84\x31\xA4\x37" "b\x84\x31\xA4\x37\r\n\x84\x31\xA4\x37");
     }
 
     void loadingReplacesThePanelAndSavesBack()
@@ -229,6 +268,93 @@ private slots:
         QCOMPARE(errors, QStringList{QStringLiteral("Cannot create file ") + path});
         QCOMPARE(Panel(), QStringLiteral("kept"));
         QCOMPARE(QDir(folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    // Through the application's own error box, as the user meets it.
+    void aWriteThatFailsHalfWayShowsTheErrorBoxAndKeepsTheOldFile()
+    {
+        WriteFile(InFolder("report.txt"), "old");
+        Shown();
+        Memo()->setPlainText(QString(1000, u'x'));
+        SetExceptionHandler([](const std::string &message) { TheApplication->ShowException(message); });
+        QString caption, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        ModalWatch watch([&](QWidget &modal) {
+            if (auto *dialog = qobject_cast<QFileDialog *>(&modal))
+                return TypeAndConfirm(*dialog, InFolder("report.txt"));
+            auto *box = qobject_cast<QMessageBox *>(&modal);
+            QVERIFY(box);
+            caption = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            box->button(QMessageBox::Ok)->click();
+        });
+        {
+            FileSizeLimit limit(100); // the disk fills up after 100 bytes
+            Click("BtnSave");
+        }
+        QCOMPARE(watch.Count(), 2);
+        QCOMPARE(text, QStringLiteral("Failed to Save Stream."));
+        QCOMPARE(caption, QStringLiteral("Velnorix网络地址计算器2023"));
+        QCOMPARE(icon, QMessageBox::Critical);
+        QCOMPARE(ReadFile(InFolder("report.txt")), QByteArray("old"));
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{"report.txt"});
+        QCOMPARE(Panel(), QString(1000, u'x'));
+    }
+
+    void aFileGoneAfterTheDialogIsNamedAndThePanelKept()
+    {
+        WriteFile(InFolder("report.txt"), "file");
+        Shown();
+        Memo()->setPlainText(QStringLiteral("kept"));
+        WhenDialogShows([this](QFileDialog &dialog) {
+            // Gone once the dialog has accepted the name, before it is read.
+            connect(&dialog, &QDialog::accepted, [this] { QFile::remove(InFolder("report.txt")); });
+            TypeAndConfirm(dialog, InFolder("report.txt"));
+        });
+        Click("BtnLoad");
+        QCOMPARE(errors, QStringList{QStringLiteral("Cannot open file ") + InFolder("report.txt")});
+        QCOMPARE(Panel(), QStringLiteral("kept"));
+    }
+
+    void savingThroughALinkReplacesTheFileItNames()
+    {
+        QVERIFY(QDir(folder->path()).mkdir("real"));
+        WriteFile(InFolder("real/report.txt"), "old");
+        QVERIFY(QFile::link(QStringLiteral("real/report.txt"), InFolder("link.txt")));
+        Shown();
+        Memo()->setPlainText(QStringLiteral("new"));
+        SaveAs(InFolder("link.txt"));
+        QCOMPARE(QFileInfo(InFolder("link.txt")).symLinkTarget(), InFolder("real/report.txt"));
+        QCOMPARE(ReadFile(InFolder("real/report.txt")), QByteArray("new"));
+        QCOMPARE(errors, QStringList());
+    }
+
+    void aNamedPipeIsRefusedWithoutWaiting()
+    {
+        const QString path = InFolder("pipe.txt");
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        Shown();
+        Memo()->setPlainText(QStringLiteral("kept"));
+        ::alarm(10); // ends the test program should loading wait for a writer
+        Load(path);
+        ::alarm(0);
+        QCOMPARE(errors, QStringList{QStringLiteral("Cannot open file ") + path});
+        QCOMPARE(Panel(), QStringLiteral("kept"));
+    }
+
+    void aFileOverTheLimitIsRefusedAndThePanelKept()
+    {
+        const QString path = InFolder("big.txt");
+        QFile big(path);
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(64 * 1024 * 1024 + 1)); // sparse: no disk used
+        big.close();
+        Shown();
+        Memo()->setPlainText(QStringLiteral("kept"));
+        Load(path);
+        QCOMPARE(errors, QStringList{QStringLiteral("文件大于 64 MiB，不能打开：") + path
+                                     + QStringLiteral("\nThe file is larger than 64 MiB and cannot be opened: ") + path});
+        QCOMPARE(Panel(), QStringLiteral("kept"));
     }
 
     void cancellingChangesNothing_data() { BothDialogs(); }
@@ -399,5 +525,14 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReportFiles)
+// The application object around the tests, so that its error box can be shown.
+int main(int argc, char *argv[])
+{
+    TApplication application(argc, argv);
+    application.SetTitle(QStringLiteral("Velnorix网络地址计算器2023"));
+    TheApplication = &application;
+    TestReportFiles test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_reportfiles.moc"

@@ -8,6 +8,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTextBlock>
+
+#include <malloc.h>
+
+#ifdef __SANITIZE_ADDRESS__
+// From the AddressSanitizer runtime; GCC ships no header that declares it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
 
 using namespace velnorix;
 
@@ -30,6 +38,31 @@ const QString EnglishReport = QStringLiteral("IP Addr:172.16.1.2\n"
                                              "Net Addr:172.16.0.0\n"
                                              "IP Addr Kind:B\n"
                                              "Default Mask：255.255.0.0\n");
+
+const QString BroadcastReport = QStringLiteral("广播地址:172.16.255.255\nBoardCast IP Addr:172.16.255.255\n");
+
+const QString SubnetReport = QStringLiteral("子网位数:0\n网络地址位：24\n网络位总数：24\n计算出的子网掩码：255.255.255.0\n"
+                                            "每段IP数量(含广播地址):255\n\n第0组有效网络开始地址:172.64.3.0\n"
+                                            "第0组网络有效结束地址:172.64.3.254\n第0组网络广播地址:172.64.3.255\n");
+
+const QString MaskReport = QStringLiteral("计算出可以容纳66台计算机联网的掩码值:255.255.255.128\n\n"
+                                          "在该计算中包含了两个保留地址（网络地址和广播地址）。\n"
+                                          "实际用户联网总计算机数为：64\n");
+
+const QByteArray EnglishIni("[Setting]\nbChinese=0\n");
+
+// The bytes the program holds on the heap, as the allocator in use counts
+// them: AddressSanitizer's own, or glibc's, whose count includes the large
+// blocks it maps one by one.
+std::size_t HeapBytes()
+{
+#ifdef __SANITIZE_ADDRESS__
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+#endif
+}
 
 void WriteIni(const QByteArray &content)
 {
@@ -136,7 +169,7 @@ private slots:
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<QString>("report");
         QTest::newRow("first start, Chinese") << QByteArray() << ChineseReport;
-        QTest::newRow("stored English") << QByteArray("[Setting]\nbChinese=0\n") << EnglishReport;
+        QTest::newRow("stored English") << EnglishIni << EnglishReport;
     }
 
     void networkReportFollowsTheLanguage()
@@ -162,13 +195,125 @@ private slots:
                               + QStringLiteral("\n"));
     }
 
-    void reportGoesOnANewLineAfterTypedText()
+    // A line typed without a break at its end: the two appended reports start
+    // on a line of their own, the two others replace it, in either language.
+    void reportsAfterATypedLine_data()
     {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<QString>("panel");
+        const QString note = QStringLiteral("note\n");
+        for (const bool english : {false, true}) {
+            const QByteArray ini = english ? EnglishIni : QByteArray();
+            const char *language = english ? "English" : "Chinese";
+            QTest::addRow("network, %s", language) << ini << QByteArray("BtnCalcLanAdr")
+                                                   << note + (english ? EnglishReport : ChineseReport);
+            QTest::addRow("broadcast, %s", language) << ini << QByteArray("BtnCalcBroadAddr") << note + BroadcastReport;
+            QTest::addRow("subnet, %s", language) << ini << QByteArray("BtnComputeSubNet") << SubnetReport;
+            QTest::addRow("mask, %s", language) << ini << QByteArray("BtnComputeMask") << MaskReport;
+        }
+    }
+
+    void reportsAfterATypedLine()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QByteArray, button);
+        QFETCH(QString, panel);
+        if (!ini.isEmpty())
+            WriteIni(ini);
         TFrmMain &w = Shown();
         Child<QCheckBox>(w, "ChkAutoClear")->setChecked(false);
         Child<QPlainTextEdit>(w, "Memo")->setPlainText(QStringLiteral("note"));
-        Click("BtnCalcLanAdr");
-        QCOMPARE(Panel(), QStringLiteral("note\n") + ChineseReport);
+        Click(button);
+        QCOMPARE(Panel(), panel);
+        QCOMPARE(errors, QStringList());
+    }
+
+    // A mebibyte of text in any field: the parsers read it as they read short
+    // text, and a refusal quotes it whole.
+    void aMebibyteInAField_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<QString>("line"); // a line the panel then holds
+        QTest::addColumn<QString>("error");
+        const qsizetype mebibyte = 1 << 20;
+        const QString sevens(mebibyte, u'7');
+        // 77...7 with 2^20 digits is 113 modulo 256.
+        QTest::newRow("address") << QByteArray("EditNetAddress") << QStringLiteral("10.1.1.") + sevens
+                                 << QByteArray("BtnCalcLanAdr") << QStringLiteral("IP地址:10.1.1.113") << QString();
+        QTest::newRow("mask, parts past the fourth")
+            << QByteArray("EditMask") << QStringLiteral("255.").repeated(mebibyte / 4) << QByteArray("BtnCalcBroadAddr")
+            << QStringLiteral("广播地址:172.16.1.2") << QString();
+        QTest::newRow("segment count") << QByteArray("EditIPSegCount") << sevens << QByteArray("BtnCalcLanAdr")
+                                       << QString() << QStringLiteral("'%1' is not a valid integer value").arg(sevens);
+        QTest::newRow("begin bits, leading zeros")
+            << QByteArray("EditBeginNum") << QString(mebibyte, u'0') + QStringLiteral("24")
+            << QByteArray("BtnComputeSubNet") << QStringLiteral("第0组网络广播地址:172.64.3.255") << QString();
+        QTest::newRow("begin address, trailing junk")
+            << QByteArray("EditBegIp") << QStringLiteral("10.0.0.0") + QString(mebibyte, u'x')
+            << QByteArray("BtnComputeSubNet") << QStringLiteral("第0组有效网络开始地址:10.0.0.0") << QString();
+        QTest::newRow("computers") << QByteArray("EditNum") << QString(mebibyte, u'-') << QByteArray("BtnComputeMask")
+                                   << QString()
+                                   << QStringLiteral("'%1' is not a valid integer value").arg(QString(mebibyte, u'-'));
+    }
+
+    void aMebibyteInAField()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, button);
+        QFETCH(QString, line);
+        QFETCH(QString, error);
+        Shown();
+        Memo()->setPlainText(QStringLiteral("earlier"));
+        Type(field, text);
+        Click(button);
+        QCOMPARE(Child<QLineEdit>(*window, field)->text(), text);
+        if (error.isEmpty()) {
+            QCOMPARE(errors, QStringList());
+            QVERIFY2(Panel().split(u'\n').contains(line), qPrintable(Panel().left(2000)));
+        } else {
+            QCOMPARE(errors, QStringList{error});
+            QCOMPARE(Panel(), QStringLiteral("earlier"));
+        }
+    }
+
+    // The largest division, 196,608 lines, ten times over: each replaces the
+    // last, and once the panel is cleared the memory it took is given back.
+    void theLargestDivisionTenTimesGivesItsMemoryBack()
+    {
+        TFrmMain &w = Shown();
+        Type("EditIPSegCount", QStringLiteral("65536"));
+        Type("EditBeginNum", QStringLiteral("16"));
+        Type("EditBegIp", QStringLiteral("172.64.0.0"));
+        auto clearPanel = [this, &w] {
+            Child<QCheckBox>(w, "ChkAutoClear")->setChecked(true);
+            Click("BtnCalcBroadAddr");
+            QCOMPARE(Panel(), BroadcastReport + QStringLiteral("\n"));
+        };
+        // One round first, so that what the first report leaves for later
+        // ones (glyph caches and the like) is in the baseline.
+        Click("BtnComputeSubNet");
+        clearPanel();
+        const std::size_t baseline = HeapBytes();
+
+        for (int press = 0; press < 10; ++press) {
+            Click("BtnComputeSubNet");
+            const QTextDocument *document = Memo()->document();
+            QCOMPARE(document->blockCount(), 5 + 4 * 65536 + 1);
+            QCOMPARE(document->lastBlock().previous().text(), QStringLiteral("第65535组网络广播地址:172.64.255.255"));
+        }
+        const std::size_t filled = HeapBytes();
+        clearPanel();
+        const std::size_t cleared = HeapBytes();
+        QCOMPARE(errors, QStringList());
+        // The full panel takes tens of mebibytes; a leak of even one report would show.
+        const std::size_t tolerance = 4 << 20;
+        QVERIFY2(filled > baseline + 8 * tolerance, qPrintable(QString::number(filled)));
+        QVERIFY2(cleared < baseline + tolerance,
+                 qPrintable(QStringLiteral("%1 bytes before, %2 after").arg(baseline).arg(cleared)));
     }
 
     void broadcastReportIsTheSameInBothLanguages_data()
@@ -177,7 +322,7 @@ private slots:
         QTest::addColumn<bool>("clear");
         QTest::addColumn<QString>("before");
         QTest::newRow("Chinese, cleared") << QByteArray() << true << QString();
-        QTest::newRow("English, cleared") << QByteArray("[Setting]\nbChinese=0\n") << true << QString();
+        QTest::newRow("English, cleared") << EnglishIni << true << QString();
         QTest::newRow("appended") << QByteArray() << false << QStringLiteral("就绪\n");
     }
 
@@ -190,21 +335,15 @@ private slots:
             WriteIni(ini);
         Child<QCheckBox>(Shown(), "ChkAutoClear")->setChecked(clear);
         Click("BtnCalcBroadAddr");
-        QCOMPARE(Panel(), before + QStringLiteral("广播地址:172.16.255.255\nBoardCast IP Addr:172.16.255.255\n\n"));
+        QCOMPARE(Panel(), before + BroadcastReport + QStringLiteral("\n"));
     }
 
     void subnetAndMaskReportsAlwaysClearAndStayChinese_data()
     {
         QTest::addColumn<QByteArray>("button");
         QTest::addColumn<QString>("report");
-        QTest::newRow("subnet") << QByteArray("BtnComputeSubNet")
-                                << QStringLiteral("子网位数:0\n网络地址位：24\n网络位总数：24\n计算出的子网掩码：255.255.255.0\n"
-                                                  "每段IP数量(含广播地址):255\n\n第0组有效网络开始地址:172.64.3.0\n"
-                                                  "第0组网络有效结束地址:172.64.3.254\n第0组网络广播地址:172.64.3.255\n");
-        QTest::newRow("mask") << QByteArray("BtnComputeMask")
-                              << QStringLiteral("计算出可以容纳66台计算机联网的掩码值:255.255.255.128\n\n"
-                                                "在该计算中包含了两个保留地址（网络地址和广播地址）。\n"
-                                                "实际用户联网总计算机数为：64\n");
+        QTest::newRow("subnet") << QByteArray("BtnComputeSubNet") << SubnetReport;
+        QTest::newRow("mask") << QByteArray("BtnComputeMask") << MaskReport;
     }
 
     void subnetAndMaskReportsAlwaysClearAndStayChinese()
