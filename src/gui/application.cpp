@@ -31,10 +31,30 @@ void TApplication::Run()
     QApplication::exec();
 }
 
+namespace {
+// A refusal quotes the field's text whole, and a pasted mebibyte took Qt
+// seconds to lay out in a box no wider than the screen; past this many
+// characters, the box shows the text's start and end around an ellipsis.
+constexpr qsizetype LongestBoxText = 1000;
+
+QString BoxText(const std::string &message)
+{
+    const QString text = QString::fromStdString(ExceptionBoxText(message));
+    if (text.size() <= LongestBoxText)
+        return text;
+    qsizetype headEnd = LongestBoxText / 2;
+    qsizetype tailStart = text.size() - LongestBoxText / 2;
+    if (text[headEnd - 1].isHighSurrogate()) // never half a character
+        --headEnd;
+    if (text[tailStart].isLowSurrogate())
+        ++tailStart;
+    return text.first(headEnd) + u'…' + text.sliced(tailStart);
+}
+} // namespace
+
 void TApplication::ShowException(const std::string &message) const
 {
-    QMessageBox box(QMessageBox::Critical, Title, QString::fromStdString(ExceptionBoxText(message)), QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, Title, BoxText(message), QMessageBox::Ok, QApplication::activeWindow());
     ShowModal(box);
 }
 
