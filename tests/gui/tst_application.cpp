@@ -1,4 +1,3 @@
-#include "application.h"
 #include "windowtest.h"
 
 #include <QMessageBox>
@@ -8,8 +7,6 @@
 using namespace velnorix;
 
 namespace {
-TApplication *TheApplication = nullptr;
-
 struct ShownBox {
     QString caption;
     QString text;
@@ -70,14 +67,8 @@ private slots:
     }
 };
 
-// The application object around the tests, as the program has it.
 int main(int argc, char *argv[])
 {
-    TApplication application(argc, argv);
-    application.SetTitle(QStringLiteral("Velnorix网络地址计算器2023"));
-    TheApplication = &application;
-    TestApplication test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
+    return ExecWithApplication<TestApplication>(argc, argv);
 }
 #include "tst_application.moc"

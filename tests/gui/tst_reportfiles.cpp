@@ -1,4 +1,3 @@
-#include "application.h"
 #include "reportpanel.h"
 #include "windowtest.h"
 
@@ -110,8 +109,6 @@ QString PdfText(const QString &tool, const QStringList &arguments)
         qFatal("%s failed; it comes with the Debian package poppler-utils", qPrintable(tool));
     return QString::fromUtf8(process.readAllStandardOutput());
 }
-
-TApplication *TheApplication = nullptr;
 
 // Lowers the limit on the size of files this process writes, as a full disk
 // would, and lifts it again. Writing past it then fails with EFBIG instead of
@@ -525,14 +522,8 @@ private slots:
     }
 };
 
-// The application object around the tests, so that its error box can be shown.
 int main(int argc, char *argv[])
 {
-    TApplication application(argc, argv);
-    application.SetTitle(QStringLiteral("Velnorix网络地址计算器2023"));
-    TheApplication = &application;
-    TestReportFiles test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
+    return ExecWithApplication<TestReportFiles>(argc, argv);
 }
 #include "tst_reportfiles.moc"

@@ -3,6 +3,7 @@
 // Helpers shared by the window tests, which run on the offscreen platform.
 
 #include "UMain.h"
+#include "application.h"
 #include "exceptions.h"
 
 #include <QApplication>
@@ -206,4 +207,19 @@ inline ModalShowing ShowAndClose(QDialog &dialog, Closing closing, const char *b
     });
     showing.result = dialog.exec();
     return showing;
+}
+
+// The program's own application object around a test program, so that its
+// error box can be shown as the user meets it.
+inline velnorix::TApplication *TheApplication = nullptr;
+
+template <class Test>
+int ExecWithApplication(int argc, char *argv[])
+{
+    velnorix::TApplication application(argc, argv);
+    application.SetTitle(QStringLiteral("Velnorix网络地址计算器2023"));
+    TheApplication = &application;
+    Test test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
 }
